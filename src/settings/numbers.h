@@ -1,0 +1,18 @@
+#pragma once
+// Number conversions of settings values. Neither raises nor reports: failure is a result.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace zix {
+
+// Decimal or hexadecimal ("$", "x", "X", "0x", "0X") signed 32-bit integer, with optional
+// leading blanks (U+0020) and one sign; nothing may follow the digits.
+std::optional<int32_t> ParseInteger(std::u16string_view text);
+
+// A decimal number with the given separator and an optional exponent, computed in the x87
+// 80-bit extended format (long double). Fails on anything else and on overflow of that format.
+std::optional<long double> ParseFloat(std::u16string_view text, char16_t decimalSeparator);
+
+}  // namespace zix

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every target and runs every test. Exits non-zero on any failure.
+set -uo pipefail
+source "$(dirname "$0")/scripts/common.sh"
+cd "$ROOT"
+
+passed=0; failed=0; failures=()
+step() {  # step NAME COMMAND...: run one suite and count it
+  local name=$1; shift
+  echo "== $name"
+  if "$@"; then passed=$((passed + 1)); echo "-- $name: ok"
+  else failed=$((failed + 1)); failures+=("$name"); echo "-- $name: FAILED"; fi
+}
+
+ensure_packages || { echo "cannot install the build dependencies"; exit 1; }
+
+step "build native" build_native
+step "build asan" build_asan
+step "build fuzz" build_fuzz
+step "build win32" build_win32
+step "build win64" build_win64
+
+step "unit tests (native)" build/native/unit_tests --gtest_brief=1
+step "unit tests (ASan+UBSan)" env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  build/asan/unit_tests --gtest_brief=1
+
+start_wine
+trap stop_wine EXIT
+step "unit tests (Wine, x86_64)" wine build/win64/unit_tests.exe --gtest_brief=1
+for suite in tests/e2e/run_*.sh; do
+  [ -f "$suite" ] && step "$(basename "$suite" .sh)" bash "$suite"
+done
+stop_wine; trap - EXIT
+
+for target in build/fuzz/fuzz_*; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target")
+  corpus=$(mktemp -d); cp -r tests/fuzz/corpus/. "$corpus"/ 2>/dev/null
+  step "$name (${ZIX_FUZZ_SECONDS:-30} s)" "$target" -max_total_time="${ZIX_FUZZ_SECONDS:-30}" \
+    -rss_limit_mb=2048 -print_final_stats=0 "$corpus" tests/fuzz/corpus
+  rm -rf "$corpus"
+done
+
+echo
+[ ${#failures[@]} -gt 0 ] && printf 'failed: %s\n' "${failures[@]}"
+echo "suites: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
