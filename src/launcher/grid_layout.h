@@ -20,6 +20,9 @@ struct TGridLayout {
   int32_t ColCount = 1;
 };
 
+// The one grid of the program: written once by LoadByCreate, read by CreateGameButtons.
+extern TGridLayout GridLayout;
+
 // What LoadByCreate reads from the section "set".
 struct StartupSettings {
   int32_t width = 0;
