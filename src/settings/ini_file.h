@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/files.h"
@@ -15,15 +16,17 @@ namespace zix {
 
 enum class IniEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
 
+// Names, values and texts are views into the decoded text that the IniDocument holding them
+// keeps alive: one buffer for the whole file instead of an allocation for every line.
 struct IniLine {
-  std::u16string name;   // key lines: trimmed name; bare lines: the trimmed text
-  std::u16string value;  // key lines: trimmed value
+  std::u16string_view name;   // key lines: trimmed name; bare lines: the trimmed text
+  std::u16string_view value;  // key lines: trimmed value
   bool isKey = false;
   uint32_t lineNumber = 0;  // 1-based line in the decoded text, for diagnostics
 };
 
 struct IniSection {
-  std::u16string name;
+  std::u16string_view name;
   uint32_t lineNumber = 0;
   std::vector<IniLine> lines;
 };
@@ -33,13 +36,16 @@ struct IniDocument {
   IniEncoding encoding = IniEncoding::Ansi;
   bool decodeFailed = false;  // a UTF-8 mark followed by invalid bytes
   std::vector<IniSection> sections;
+  // The decoded text the sections point into, shared so that copies of the document stay valid.
+  std::shared_ptr<const std::u16string> text;
 };
 
 // Bytes to text: tells the encoding from the mark and decodes the rest. The text is cut at
 // its first U+0000 by ParseIniText, not here.
 std::u16string DecodeIniBytes(std::string_view bytes, IniEncoding* encoding, bool* decodeFailed);
 
-// Text to sections: line ends, trimming, comments, headers, key and bare lines.
+// Text to sections: line ends, trimming, comments, headers, key and bare lines. The sections
+// point into text, which must outlive them.
 std::vector<IniSection> ParseIniText(std::u16string_view text);
 
 // Both steps at once.
@@ -90,7 +96,13 @@ class TMemIniFile : public TCustomIniFile {
   const IniDocument& Document() const { return document_; }
 
  private:
+  // Upper-cased names as views into upperText_, which mirrors the decoded text unit for unit.
+  std::u16string_view UpperName(std::u16string_view name) const;
+
   IniDocument document_;
+  std::u16string upperText_;
+  // The first section of each upper-cased name: later sections of that name are never found.
+  std::unordered_map<std::u16string_view, size_t> firstSection_;
 };
 
 }  // namespace zix
