@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "check/json_writer.h"
+
+namespace zix::check {
+namespace {
+
+TEST(CheckJsonWriter, StringsAreEscaped) {
+  const std::pair<std::u16string, std::string> cases[] = {
+      {u"", "\"\""},
+      {u"plain", "\"plain\""},
+      {u"say \"hi\"", "\"say \\\"hi\\\"\""},
+      {u"C:\\Games\\", "\"C:\\\\Games\\\\\""},
+      {u"a\nb\rc\td", "\"a\\nb\\rc\\td\""},
+      {std::u16string(1, u'\x01') + u"\x1F\x7F", "\"\\u0001\\u001f\\u007f\""},
+      {u"游戏", "\"\xE6\xB8\xB8\xE6\x88\x8F\""},
+      {u"\U0001F3AE", "\"\xF0\x9F\x8E\xAE\""},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(JsonQuoted(text), expected);
+}
+
+TEST(CheckJsonWriter, CommasOnlyBetweenValues) {
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("a");
+  json.BeginArray();
+  json.Integer(-1);
+  json.Boolean(true);
+  json.Null();
+  json.BeginObject();
+  json.EndObject();
+  json.EndArray();
+  json.Key("b");
+  json.String(u"x");
+  json.Key("c");
+  json.BeginArray();
+  json.EndArray();
+  json.EndObject();
+  EXPECT_EQ(json.Text(), R"({"a":[-1,true,null,{}],"b":"x","c":[]})");
+}
+
+}  // namespace
+}  // namespace zix::check

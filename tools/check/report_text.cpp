@@ -1,0 +1,105 @@
+#include "check/document_lookup.h"
+#include "check/report_output.h"
+
+namespace zix::check {
+
+namespace {
+
+std::u16string Quote(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
+
+std::u16string SystemName(bool win64) { return win64 ? u"64-bit" : u"32-bit"; }
+
+std::u16string OutcomeText(const SystemOutcome& outcome) {
+  if (const auto* start = std::get_if<LaunchStart>(&outcome.outcome)) {
+    std::u16string text =
+        start->via == LaunchVia::ExecuteFileInDir ? u"ExecuteFileInDir " : u"ExecuteFile ";
+    text += start->file + u"\n        parameters " + Quote(start->params) + u", working folder " +
+            start->dir;
+    if (outcome.workingFolderExists == false) text += u" (missing)";
+    return text;
+  }
+  if (const auto* message = std::get_if<LaunchMessage>(&outcome.outcome)) {
+    std::u16string text = u"message " + Quote(message->text);
+    if (outcome.lookedFor) text += u" (looked for " + *outcome.lookedFor + u": missing)";
+    return text;
+  }
+  const auto& error = std::get<LaunchError>(outcome.outcome);
+  return u"error box " + Quote(error.message) + u" (" +
+         std::u16string(error.className.begin(), error.className.end()) + u")";
+}
+
+void AppendButton(std::u16string& out, const ButtonReport& button) {
+  const ButtonRect& r = button.spec.rect;
+  out += u"\n[" + Decimal(button.spec.tag) + u"] " + Quote(button.spec.caption) + u" at " +
+         Decimal(r.left) + u"," + Decimal(r.top) + u" size " + Decimal(r.width) + u"x" +
+         Decimal(r.height);
+  out += button.accessKey ? u", access key " + std::u16string(1, *button.accessKey)
+                          : std::u16string(u", no access key");
+  if (button.outsideClient) out += u", outside the client area";
+  out += u"\n    ";
+  out += button.tooltip.empty() ? std::u16string(u"no tooltip") : u"tooltip " + Quote(button.tooltip);
+  if (button.tooltip != button.spec.hint) out += u" (Hint " + Quote(button.spec.hint) + u")";
+  out += u"\n";
+
+  const bool alike = button.outcomes.size() == 2 &&
+                     OutcomeText(button.outcomes[0]) == OutcomeText(button.outcomes[1]);
+  if (alike) {
+    out += u"    32-bit and 64-bit: " + OutcomeText(button.outcomes[0]) + u"\n";
+    return;
+  }
+  for (const SystemOutcome& outcome : button.outcomes)
+    out += u"    " + SystemName(outcome.win64) + u": " + OutcomeText(outcome) + u"\n";
+}
+
+}  // namespace
+
+std::u16string ReportText(const CheckReport& report) {
+  const CheckOptions& o = report.options;
+  const StartupSettings& s = report.settings;
+  const TGridLayout& g = report.grid;
+  std::u16string out = u"zixgame-check: " + report.filePath + u" (" +
+                       EncodingName(report.encoding, o.codePage) + u")\n";
+  out += u"window: " + Decimal(s.width) + u"x" + Decimal(s.height) + u", client " +
+         Decimal(report.client.width) + u"x" + Decimal(report.client.height) +
+         (report.clientAssumed ? u" (outer size less 16x38)" : u"") + u", title " +
+         Quote(s.title) + u"\n";
+  out += u"grid: origin " + Decimal(g.OriginX) + u"," + Decimal(g.OriginY) + u", buttons " +
+         Decimal(g.ButtonWidth) + u"x" + Decimal(g.ButtonHeight) + u", gaps " + Decimal(g.SpaceX) +
+         u"," + Decimal(g.SpaceY) + u", " + Decimal(g.ColCount) + u" column(s), Count " +
+         Decimal(s.count) + u"\n";
+  out += u"imagined: Windows " + Decimal(o.version.major) + u"." + Decimal(o.version.minor) + u" " +
+         ReleaseLabel(o.version) + u", decimal separator " +
+         Quote(std::u16string(1, o.decimalSeparator)) + u", launcher folder " + o.launcherDir +
+         u"\n";
+  for (const ButtonReport& button : report.buttons) AppendButton(out, button);
+  if (static_cast<int64_t>(report.buttons.size()) < s.count)
+    out += u"\n(only the first " + Decimal(static_cast<int64_t>(report.buttons.size())) +
+           u" buttons are listed)\n";
+
+  out += u"\n";
+  if (report.warnings.empty()) {
+    out += u"no warnings\n";
+    return out;
+  }
+  out += Decimal(static_cast<int64_t>(report.warnings.size())) +
+         (report.warnings.size() == 1 ? u" warning:\n" : u" warnings:\n");
+  for (const CheckWarning& warning : report.warnings) {
+    out += report.filePath;
+    if (warning.line) out += u":" + Decimal(warning.line);
+    out += u": warning: " + warning.message + u" [" +
+           std::u16string(warning.code.begin(), warning.code.end()) + u"]\n";
+  }
+  return out;
+}
+
+std::u16string EncodingName(IniEncoding encoding, unsigned codePage) {
+  switch (encoding) {
+    case IniEncoding::Utf8: return u"UTF-8 with mark";
+    case IniEncoding::Utf16LE: return u"UTF-16 little-endian with mark";
+    case IniEncoding::Utf16BE: return u"UTF-16 big-endian with mark";
+    case IniEncoding::Ansi: break;
+  }
+  return u"no mark: ANSI code page " + Decimal(codePage);
+}
+
+}  // namespace zix::check
