@@ -34,16 +34,6 @@ size_t WellFormedLength(const unsigned char* p, size_t remaining) {
   return 0;
 }
 
-void AppendCodePoint(std::u16string& out, char32_t c) {
-  if (c < 0x10000) {
-    out.push_back(static_cast<char16_t>(c));
-  } else {
-    c -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-  }
-}
-
 char32_t DecodeWellFormed(const unsigned char* p, size_t length) {
   switch (length) {
     case 1: return p[0];
@@ -55,41 +45,42 @@ char32_t DecodeWellFormed(const unsigned char* p, size_t length) {
   }
 }
 
-// Settings files are mostly ASCII: take eight bytes at a time while none has its top bit set.
-size_t AsciiRunLength(const unsigned char* p, size_t remaining) {
-  size_t n = 0;
-  while (remaining - n >= 8) {
-    uint64_t word;
-    std::memcpy(&word, p + n, sizeof word);
-    if (word & 0x8080808080808080ull) break;
-    n += 8;
-  }
-  while (n < remaining && p[n] < 0x80) ++n;
-  return n;
-}
-
 // Decodes bytes; an ill-formed sequence either ends the decoding (strict) or becomes U+FFFD.
 std::optional<std::u16string> DecodeUtf8(Bytes bytes, bool strict) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t size = bytes.size();
-  std::u16string out;
-  out.reserve(size);  // never more units than bytes
+  std::u16string out(size, u'\0');  // never more units than bytes
+  char16_t* w = out.data();
   size_t i = 0;
   while (i < size) {
-    const size_t ascii = AsciiRunLength(p + i, size - i);
-    out.append(p + i, p + i + ascii);
-    i += ascii;
+    // Settings files are mostly ASCII: take eight bytes at a time while none has its top bit set.
+    for (uint64_t word; size - i >= 8; i += 8, w += 8) {
+      std::memcpy(&word, p + i, sizeof word);
+      if (word & 0x8080808080808080ull) break;
+      for (size_t k = 0; k < 8; ++k) w[k] = p[i + k];
+    }
     if (i == size) break;
+    if (p[i] < 0x80) {
+      *w++ = p[i++];
+      continue;
+    }
     const size_t length = WellFormedLength(p + i, size - i);
     if (length == 0) {
       if (strict) return std::nullopt;
-      out.push_back(kReplacement);
+      *w++ = kReplacement;
       ++i;
       continue;
     }
-    AppendCodePoint(out, DecodeWellFormed(p + i, length));
+    const char32_t c = DecodeWellFormed(p + i, length);
+    if (c < 0x10000) {
+      *w++ = static_cast<char16_t>(c);
+    } else {
+      *w++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      *w++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    }
     i += length;
   }
+  out.resize(static_cast<size_t>(w - out.data()));
   return out;
 }
 

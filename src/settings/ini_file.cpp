@@ -41,12 +41,16 @@ TMemIniFile::TMemIniFile(std::u16string fileName, const FormatSettings& format,
                          std::string_view bytes)
     : TCustomIniFile(std::move(fileName), format),
       document_(ParseIniBytes(bytes)),
-      upperText_(UpperCaseUnits(*document_.text)) {
-  // One pass over the whole text maps every name at once; the mapping is per unit, so a
-  // name's slice of it is that name upper-cased.
-  firstSection_.reserve(document_.sections.size());
-  for (size_t i = 0; i < document_.sections.size(); ++i)
-    firstSection_.try_emplace(UpperName(document_.sections[i].name), i);
+      // One pass over the whole text maps every name at once; the mapping is per unit, so a
+      // name's slice of it is that name upper-cased.
+      upperText_(UpperCaseUnits(*document_.text)),
+      firstSections_(UpperSectionNames()) {}
+
+std::vector<std::u16string_view> TMemIniFile::UpperSectionNames() const {
+  std::vector<std::u16string_view> names;
+  names.reserve(document_.sections.size());
+  for (const IniSection& section : document_.sections) names.push_back(UpperName(section.name));
+  return names;
 }
 
 std::u16string_view TMemIniFile::UpperName(std::u16string_view name) const {
@@ -57,10 +61,10 @@ std::u16string_view TMemIniFile::UpperName(std::u16string_view name) const {
 
 std::u16string TMemIniFile::ReadString(std::u16string_view section, std::u16string_view ident,
                                        std::u16string_view defaultValue) const {
-  const auto found = firstSection_.find(UpperCaseUnits(section));
-  if (found == firstSection_.end()) return std::u16string(defaultValue);
+  const uint32_t found = firstSections_.Find(UpperCaseUnits(section));
+  if (found == SectionIndex::kNone) return std::u16string(defaultValue);
   const std::u16string upperIdent = UpperCaseUnits(ident);
-  for (const IniLine& line : document_.sections[found->second].lines) {
+  for (const IniLine& line : document_.sections[found].lines) {
     if (line.isKey && line.name.size() == upperIdent.size() && UpperName(line.name) == upperIdent)
       return std::u16string(line.value);
   }

@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/files.h"
 #include "platform/format_settings.h"
+#include "settings/ini_index.h"
 
 namespace zix {
 
@@ -98,11 +98,11 @@ class TMemIniFile : public TCustomIniFile {
  private:
   // Upper-cased names as views into upperText_, which mirrors the decoded text unit for unit.
   std::u16string_view UpperName(std::u16string_view name) const;
+  std::vector<std::u16string_view> UpperSectionNames() const;
 
   IniDocument document_;
   std::u16string upperText_;
-  // The first section of each upper-cased name: later sections of that name are never found.
-  std::unordered_map<std::u16string_view, size_t> firstSection_;
+  SectionIndex firstSections_;
 };
 
 }  // namespace zix

@@ -12,21 +12,29 @@ bool StartsWith(std::string_view bytes, std::string_view mark) {
 
 bool IsTrimmed(char16_t unit) { return unit <= u' '; }
 
-// The next line of text starting at `at`: its end, and where the line after it starts.
+// One line of text: where it ends, where the next starts, and its first "=" (npos if none).
+// A U+0000 ends the whole text, so the next line then starts at the end. One pass finds it all.
 struct LineSpan {
   size_t end;
   size_t next;
+  size_t equals;
 };
 
 LineSpan NextLine(std::u16string_view text, size_t at) {
+  size_t equals = std::u16string_view::npos;
   size_t end = at;
-  while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') ++end;
-  size_t next = end;
-  if (next < text.size()) {
-    // CR LF is one line end; LF CR is two.
-    next += (text[next] == u'\r' && next + 1 < text.size() && text[next + 1] == u'\n') ? 2 : 1;
+  for (; end < text.size(); ++end) {
+    const char16_t unit = text[end];
+    if (unit <= u'\r') {
+      if (unit == u'\r' || unit == u'\n' || unit == u'\0') break;
+    } else if (unit == u'=' && equals == std::u16string_view::npos) {
+      equals = end;
+    }
   }
-  return {end, next};
+  if (end == text.size() || text[end] == u'\0') return {end, text.size(), equals};
+  // CR LF is one line end; LF CR is two.
+  const bool crlf = text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n';
+  return {end, end + (crlf ? 2 : 1), equals};
 }
 
 }  // namespace
@@ -63,30 +71,36 @@ std::u16string DecodeIniBytes(std::string_view bytes, IniEncoding* encoding, boo
 }
 
 std::vector<IniSection> ParseIniText(std::u16string_view text) {
-  text = text.substr(0, text.find(u'\0'));
   std::vector<IniSection> sections;
   bool inSection = false;  // lines before the first header belong nowhere
+  size_t previousLines = 0;
   uint32_t lineNumber = 0;
   for (size_t at = 0; at < text.size();) {
     const LineSpan span = NextLine(text, at);
-    const std::u16string_view line = TrimControls(text.substr(at, span.end - at));
+    const std::u16string_view raw = text.substr(at, span.end - at);
+    const std::u16string_view line = TrimControls(raw);
+    const size_t lineStart = at;
     at = span.next;
     ++lineNumber;
 
     if (line.empty() || line.front() == u';') continue;
     if (line.front() == u'[' && line.back() == u']') {
+      if (inSection) previousLines = sections.back().lines.size();
       sections.push_back({TrimControls(line.substr(1, line.size() - 2)), lineNumber, {}});
+      // Sections of one file tend to look alike: room for as many lines as the last one had
+      // saves the growth steps. Any room left over is at most the last section's size.
+      sections.back().lines.reserve(previousLines);
       inSection = true;
       continue;
     }
     if (!inSection) continue;
     std::vector<IniLine>& lines = sections.back().lines;
-    const size_t equals = line.find(u'=');
-    if (equals == std::u16string_view::npos) {
+    if (span.equals == std::u16string_view::npos) {
       lines.push_back({line, {}, false, lineNumber});
     } else {
-      lines.push_back({TrimControls(line.substr(0, equals)),
-                       TrimControls(line.substr(equals + 1)), true, lineNumber});
+      const size_t equals = span.equals - lineStart;
+      lines.push_back({TrimControls(raw.substr(0, equals)), TrimControls(raw.substr(equals + 1)),
+                       true, lineNumber});
     }
   }
   return sections;
