@@ -2,6 +2,7 @@
 // legacy code page with Windows' replacements, and ASCII upper-casing.
 #include <iconv.h>
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstring>
@@ -54,6 +55,10 @@ size_t ReplaceOther(const unsigned char*, size_t, char16_t* out) {
   return 1;
 }
 
+// Each call sees a bounded piece, so that no call's cost depends on what lies far ahead of it
+// (a sanitizer's check of the whole input on every call would otherwise make this quadratic).
+constexpr size_t kPiece = 1 << 16;
+
 template <typename Replace>
 std::u16string Convert(iconv_t converter, Bytes bytes, Replace replace) {
   // Every code page known here gives at most one unit per byte.
@@ -63,8 +68,14 @@ std::u16string Convert(iconv_t converter, Bytes bytes, Replace replace) {
   char* outPtr = reinterpret_cast<char*>(out.data());
   size_t outLeft = out.size() * sizeof(char16_t);
   while (inLeft > 0) {
-    if (iconv(converter, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) break;
+    size_t piece = std::min(inLeft, kPiece);
+    const size_t pieceSize = piece;
+    const size_t result = iconv(converter, &in, &piece, &outPtr, &outLeft);
+    inLeft -= pieceSize - piece;
+    if (result != static_cast<size_t>(-1)) continue;
     if (errno == E2BIG || outLeft < sizeof(char16_t)) break;  // cannot happen: one unit a byte
+    // A sequence cut by the end of a piece goes on in the next one.
+    if (errno == EINVAL && piece < inLeft) continue;
     char16_t unit;
     const size_t used = replace(reinterpret_cast<const unsigned char*>(in), inLeft, &unit);
     std::memcpy(outPtr, &unit, sizeof unit);

@@ -144,6 +144,14 @@ INSTANTIATE_TEST_SUITE_P(
         CodePageCase{"gap FEA0", "\xFE\xA0", u"\uE864"},
         CodePageCase{"euro then a pair", "\x80\xA1\x41", u"\u20AC\uE4C7"}));
 
+TEST(CodePage936Test, LongTextsDecodeWholeWhereverTheirPairsFall) {
+  for (const size_t before : {size_t{65533}, size_t{65535}, size_t{65536}, size_t{131071}}) {
+    const std::string bytes = std::string(before, 'a') + "\xD6\xD0\x81\x30" + std::string(9, 'b');
+    const std::u16string expected = std::u16string(before, u'a') + u"\u4E2D?" + std::u16string(9, u'b');
+    ASSERT_EQ(DecodeCodePage(bytes, 936), expected) << before;
+  }
+}
+
 // Every pair that the private-use rules name decodes to that character, natively because the
 // converter leaves them to the rules, under Windows because the system's table agrees.
 TEST(CodePage936Test, PrivateUseRulesAgreeWithTheDecoderForEveryPair) {
