@@ -17,24 +17,41 @@ DEMO=build/demo
 
 fail() { echo "run.sh: $*" >&2; exit 1; }
 
-build_windows() {  # build_windows DIR ARCH
-  configure_build "$1" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$2.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel
+# Only the programs the demo needs: the tests have their own command, ./test.sh.
+build_programs() {  # build_programs DIR ARCH TARGET...
+  local dir=$1 arch=$2
+  shift 2
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$ROOT" -B "$dir" -DZIX_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
+      -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+  else
+    # A folder configured before tools/ existed does not know the demo targets yet.
+    cmake -S "$ROOT" -B "$dir" >/dev/null
+  fi
+  cmake --build "$dir" -j "$JOBS" --target "$@"
 }
 
-# The demo games are copies of one program that reports how it was started; the 32-bit copy
-# is the fallback of the 64-bit entry. The folder of entry 5 stays empty on purpose.
+# The demo games are copies of one program that reports how it was started, laid out as
+# tools/demo/demo_files.txt lists them.
 lay_out_demo() {
   rm -rf "$DEMO"
-  mkdir -p "$DEMO"/games/{snake,maze/save,racing,stars,boxes} "$DEMO/游戏/象棋"
-  cp "$WIN64/zixgame.exe" "$DEMO/"
-  cp tools/demo/zixgame.ini "$DEMO/"
-  local game=$WIN64/demogame.exe
-  cp "$game" "$DEMO/games/snake/snake.exe"
-  cp "$game" "$DEMO/games/maze/maze.exe"
-  cp "$game" "$DEMO/games/racing/racing64.exe"
-  cp "$WIN32/demogame.exe" "$DEMO/games/racing/racing32.exe"
-  cp "$game" "$DEMO/games/stars/stars.exe"
-  cp "$game" "$DEMO/游戏/象棋/象棋.exe"
+  mkdir -p "$DEMO"
+  cp "$WIN64/zixgame.exe" tools/demo/zixgame.ini "$DEMO/"
+  local kind path target built
+  while read -r kind path; do
+    case "$kind" in '' | '#'*) continue ;; esac
+    target="$DEMO/${path//\\//}"
+    case "$kind" in
+      folder) mkdir -p "$target" ;;
+      x86_64 | i686)
+        built=$WIN64
+        if [ "$kind" = i686 ]; then built=$WIN32; fi
+        mkdir -p "$(dirname "$target")"
+        cp "$built/demogame.exe" "$target"
+        ;;
+      *) fail "tools/demo/demo_files.txt: unknown kind '$kind'" ;;
+    esac
+  done < tools/demo/demo_files.txt
 }
 
 display_reachable() {
@@ -63,47 +80,46 @@ prepare_wine_fonts() {
   done
 }
 
-wait_for_file() {  # wait_for_file PATH SECONDS
-  local tenths=$(($2 * 10))
-  while [ ! -e "$1" ]; do
+wait_for_any() {  # wait_for_any SECONDS PATH...: true once one of the paths exists
+  local tenths=$(($1 * 10)) path
+  shift
+  while [ "$tenths" -gt 0 ]; do
+    for path in "$@"; do [ -e "$path" ] && return 0; done
     tenths=$((tenths - 1))
-    [ "$tenths" -gt 0 ] || return 1
     sleep 0.1
   done
+  return 1
 }
 
 # The driver starts the launcher inside the Wine desktop and answers through files (see
 # tools/demo/demo_driver_win32.cpp); the desktop takes the whole private screen, so desktop
 # and screen coordinates agree.
-take_screenshot() {
-  local handshake screen
-  handshake=$(mktemp -d /tmp/zixgame-demo.XXXXXX)
-  screen=$(xdpyinfo | awk '/dimensions:/ { print $2; exit }')
+take_screenshot() {  # take_screenshot HANDSHAKE_FOLDER
+  local handshake=$1 screen
+  screen=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
   wine explorer "/desktop=zixgame,$screen" "$(winepath -w "$ROOT/$WIN64/demo_driver.exe")" \
     "$(winepath -w "$ROOT/$DEMO/zixgame.exe")" "$(winepath -w "$handshake")" &
   local desktop=$!
-  if ! wait_for_file "$handshake/shown.txt" 60; then
-    cat "$handshake/result.txt" 2>/dev/null >&2
-    fail "the launcher's window did not appear"
+  wait_for_any 60 "$handshake/shown.txt" "$handshake/result.txt" || true
+  if [ ! -e "$handshake/shown.txt" ]; then
+    fail "the launcher's window did not appear: $(cat "$handshake/result.txt" 2>/dev/null || echo "no answer from the driver")"
   fi
   local left top right bottom
   read -r left top right bottom < "$handshake/shown.txt"
   import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
     "$DEMO/screenshot.png"
   touch "$handshake/captured"
-  wait_for_file "$handshake/result.txt" 30 || fail "the launcher was not closed"
+  wait_for_any 30 "$handshake/result.txt" || fail "no answer from the driver after the screenshot"
   wait "$desktop" || true
   local result
   result=$(cat "$handshake/result.txt")
-  rm -rf "$handshake"
   [ "$result" = "exit 0" ] || fail "launcher: $result"
   echo "saved $DEMO/screenshot.png ($((right - left))x$((bottom - top)))"
 }
 
 ensure_packages || fail "cannot install the build dependencies"
-build_windows "$WIN64" x86_64
-build_windows "$WIN32" i686
-[ -f "$WIN64/zixgame.exe" ] || fail "$WIN64/zixgame.exe was not built"
+build_programs "$WIN64" x86_64 zixgame demogame demo_driver || fail "the x86_64 build failed"
+build_programs "$WIN32" i686 zixgame demogame || fail "the i686 build failed"
 lay_out_demo
 echo "demo folder: $DEMO"
 
@@ -112,13 +128,14 @@ if ! display_reachable; then
   screenshot=1
   unset DISPLAY
 fi
-[ "$screenshot" = 1 ] && export ZIX_OWN_XVFB=1
+if [ "$screenshot" = 1 ]; then export ZIX_OWN_XVFB=1; fi
 
+handshake=$(mktemp -d /tmp/zixgame-demo.XXXXXX)
 start_wine
-trap stop_wine EXIT
+trap 'stop_wine; rm -rf "$handshake"' EXIT
 prepare_wine_fonts
 if [ "$screenshot" = 1 ]; then
-  take_screenshot
+  take_screenshot "$handshake"
 else
   wine explorer /desktop=zixgame,1024x768 "$(winepath -w "$ROOT/$DEMO/zixgame.exe")"
 fi

@@ -38,14 +38,16 @@ struct ArgvTraits {
   static void Close(LPWSTR* argv) { (void)LocalFree(argv); }
 };
 
-bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 // Written beside and then renamed, so that the script never reads half a file.
 void WriteTextFile(const std::wstring& path, const std::string& text) {
   const std::wstring partial = path + L".part";
   {
-    const zixdemo::UniqueFile file(CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    const zixdemo::UniqueFile file(CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr,
+                                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw DriverError{"cannot write the handshake file"};
     DWORD written = 0;
     if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
@@ -88,14 +90,17 @@ bool HasClass(HWND window, const wchar_t* className) {
   return GetClassNameW(window, name, 64) > 0 && lstrcmpW(name, className) == 0;
 }
 
-bool HasEnded(HANDLE process, DWORD waitMs) { return WaitForSingleObject(process, waitMs) != WAIT_TIMEOUT; }
+bool HasEnded(HANDLE process, DWORD waitMs) {
+  return WaitForSingleObject(process, waitMs) != WAIT_TIMEOUT;
+}
 
 HWND WaitForMainWindow(HANDLE process, DWORD processId) {
   for (DWORD waited = 0; waited < kWindowWaitMs; waited += kPollMs) {
     for (HWND window : VisibleWindowsOf(processId)) {
       if (HasClass(window, L"Tfrmmain")) return window;
     }
-    if (HasEnded(process, kPollMs)) throw DriverError{"the launcher ended before it showed its window"};
+    if (HasEnded(process, kPollMs))
+      throw DriverError{"the launcher ended before it showed its window"};
   }
   throw DriverError{"the launcher showed no main window within 30 s"};
 }
@@ -129,7 +134,8 @@ RECT ShownArea(DWORD processId) {
   }
   const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   RECT clipped;
-  if (!IntersectRect(&clipped, &shown, &screen)) throw DriverError{"the launcher's window is off the screen"};
+  if (!IntersectRect(&clipped, &shown, &screen))
+    throw DriverError{"the launcher's window is off the screen"};
   return clipped;
 }
 
@@ -145,8 +151,8 @@ int RunDriver(const std::wstring& launcher, const std::wstring& handshake) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(launcher.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &started)) {
+  if (!CreateProcessW(launcher.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &started)) {
     throw DriverError{"cannot start the launcher"};
   }
   const zixdemo::UniqueHandle process(started.hProcess);
@@ -159,18 +165,22 @@ int RunDriver(const std::wstring& launcher, const std::wstring& handshake) {
 
   const RECT shown = ShownArea(started.dwProcessId);
   char line[64];
-  std::snprintf(line, sizeof line, "%ld %ld %ld %ld\n", shown.left, shown.top, shown.right, shown.bottom);
+  std::snprintf(line, sizeof line, "%ld %ld %ld %ld\n", shown.left, shown.top, shown.right,
+                shown.bottom);
   WriteTextFile(handshake + L"\\shown.txt", line);
-  WaitForFile(handshake + L"\\captured", kCaptureWaitMs, "the screenshot was not taken within 60 s");
+  WaitForFile(handshake + L"\\captured", kCaptureWaitMs,
+              "the screenshot was not taken within 60 s");
 
-  if (!PostMessageW(mainWindow, WM_CLOSE, 0, 0)) throw DriverError{"cannot ask the launcher to close"};
+  if (!PostMessageW(mainWindow, WM_CLOSE, 0, 0))
+    throw DriverError{"cannot ask the launcher to close"};
   if (!HasEnded(process.get(), kExitWaitMs)) {
     // The launcher is stuck; ending it is the only way to leave the desktop clean.
     (void)TerminateProcess(process.get(), 1);
     throw DriverError{"the launcher did not close within 10 s"};
   }
   DWORD exitCode = 0;
-  if (!GetExitCodeProcess(process.get(), &exitCode)) throw DriverError{"cannot read the launcher's exit code"};
+  if (!GetExitCodeProcess(process.get(), &exitCode))
+    throw DriverError{"cannot read the launcher's exit code"};
   WriteTextFile(handshake + L"\\result.txt", "exit " + std::to_string(exitCode) + "\n");
   return 0;
 }
@@ -179,7 +189,8 @@ int RunDriver(const std::wstring& launcher, const std::wstring& handshake) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int count = 0;
-  const zixdemo::UniqueResource<LPWSTR*, ArgvTraits> argv(CommandLineToArgvW(GetCommandLineW(), &count));
+  const zixdemo::UniqueResource<LPWSTR*, ArgvTraits> argv(
+      CommandLineToArgvW(GetCommandLineW(), &count));
   if (!argv || count != 3) return 2;
   const std::wstring handshake = argv.get()[2];
   try {

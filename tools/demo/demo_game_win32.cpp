@@ -106,7 +106,8 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTW& create) {
   if (reportBox == nullptr) return -1;
   // Without a font of our own the control falls back to the system font, which is still legible.
   // WM_SETFONT has no answer.
-  if (data.font != nullptr) (void)SendMessageW(reportBox, WM_SETFONT, reinterpret_cast<WPARAM>(data.font), FALSE);
+  if (data.font != nullptr)
+    (void)SendMessageW(reportBox, WM_SETFONT, reinterpret_cast<WPARAM>(data.font), FALSE);
   return 0;
 }
 
@@ -116,7 +117,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       return OnCreate(window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
     case WM_SIZE:
       // A failed move leaves the report where it was; nothing better to do.
-      (void)MoveWindow(GetDlgItem(window, kReportId), 8, 8, LOWORD(lParam) - 16, HIWORD(lParam) - 16, TRUE);
+      (void)MoveWindow(GetDlgItem(window, kReportId), 8, 8, LOWORD(lParam) - 16,
+                       HIWORD(lParam) - 16, TRUE);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
