@@ -90,8 +90,9 @@ bool HasClass(HWND window, const wchar_t* className) {
   return GetClassNameW(window, name, 64) > 0 && lstrcmpW(name, className) == 0;
 }
 
+// A failed wait counts as "still running": the caller's own time limit then decides.
 bool HasEnded(HANDLE process, DWORD waitMs) {
-  return WaitForSingleObject(process, waitMs) != WAIT_TIMEOUT;
+  return WaitForSingleObject(process, waitMs) == WAIT_OBJECT_0;
 }
 
 HWND WaitForMainWindow(HANDLE process, DWORD processId) {
@@ -99,8 +100,8 @@ HWND WaitForMainWindow(HANDLE process, DWORD processId) {
     for (HWND window : VisibleWindowsOf(processId)) {
       if (HasClass(window, L"Tfrmmain")) return window;
     }
-    if (HasEnded(process, kPollMs))
-      throw DriverError{"the launcher ended before it showed its window"};
+    if (HasEnded(process, 0)) throw DriverError{"the launcher ended before it showed its window"};
+    Sleep(kPollMs);
   }
   throw DriverError{"the launcher showed no main window within 30 s"};
 }
