@@ -118,7 +118,7 @@ std::string ReportSvg(const CheckReport& report) {
            "\" width=\"" + Num(w) + "\" height=\"" + Num(h) + "\"/></clipPath>\n";
     svg += "<rect x=\"" + Num(x) + "\" y=\"" + Num(y) + "\" width=\"" + Num(w) + "\" height=\"" +
            Num(h) + "\" fill=\"#e1e1e1\" " +
-           (button.outsideClient ? "stroke=\"#d00000\" stroke-dasharray=\"4 3\""
+           (button.outsideClient ? "stroke=\"#d00000\" stroke-width=\"2\" stroke-dasharray=\"4 3\""
                                  : "stroke=\"#adadad\"") +
            "/>\n";
     svg += "<text x=\"" + Num(x + w / 2) + "\" y=\"" + Num(y + h / 2 + 4) +
