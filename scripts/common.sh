@@ -7,7 +7,7 @@ JOBS=${JOBS:-$(nproc)}
 PACKAGES=(cmake make g++ clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth
           googletest libbenchmark-dev libinih-dev imagemagick fonts-wqy-microhei fonts-wine x11-utils
-          zip unzip)
+          zip unzip librsvg2-bin)  # librsvg2-bin: the SVG reader ImageMagick calls
 
 ensure_packages() {
   local missing=()
