@@ -3,6 +3,8 @@
 // The application object owns the one instance and refreshes it when the user changes the
 // regional settings (WM_SETTINGCHANGE); readers hold a reference.
 
+#include <cstdint>
+
 namespace zix {
 
 class FormatSettings {
@@ -22,5 +24,20 @@ class FormatSettings {
  private:
   char16_t decimalSeparator_ = u'.';
 };
+
+// The decisions behind Refresh, apart from the system calls that feed them.
+
+inline constexpr uint32_t kEnglishUnitedStatesLocale = 1033;
+
+// The locale whose format is read: the thread's, or 1033 when the thread reports none; the
+// thread's own again when the system does not accept the one chosen.
+uint32_t ChooseFormatLocale(uint32_t threadLocale, bool (*isInstalled)(uint32_t locale));
+
+// LOCALE_SDECIMAL read into room for one character and its terminating zero: charsWritten is
+// what GetLocaleInfoW returned (0 when the setting did not fit, or on any failure).
+char16_t SeparatorFromLocaleInfo(int charsWritten, const char16_t (&buffer)[2]);
+
+// The C library's decimal_point; only a single ASCII character can stand for one code unit.
+char16_t SeparatorFromCLocale(const char* decimalPoint);
 
 }  // namespace zix
