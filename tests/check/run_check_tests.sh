@@ -8,6 +8,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
 BUILD=${1:-$ROOT/build/native}
 read -r -a CHECK <<< "${ZIX_CHECK_CMD:-$BUILD/zixgame-check}"
+command -v python3 > /dev/null || { echo "python3 is needed to read the JSON"; exit 1; }
 WORK=$(mktemp -d /tmp/zixgame-check-tests.XXXXXX)
 trap 'rm -rf "$WORK"' EXIT
 
@@ -106,6 +107,18 @@ while IFS=$'\t' read -r file expected_status expected; do
     pass
   fi
 done < "$HERE/examples.tsv"
+
+echo "== the guide shows its examples as they are"
+for example in "$ROOT"/docs/examples/*.ini; do
+  name=$(basename "$example")
+  if ! grep -q "^$name"$'\t' "$HERE/examples.tsv"; then fail "$name is not in examples.tsv"; continue; fi
+  if python3 - "$example" "$ROOT/docs/guide.md" <<'PY'
+import sys
+example = open(sys.argv[1], encoding="utf-8-sig").read().replace("\r\n", "\n").rstrip("\n")
+sys.exit(0 if example in open(sys.argv[2], encoding="utf-8").read() else 1)
+PY
+  then pass; else fail "docs/guide.md does not show docs/examples/$name as it is"; fi
+done
 
 echo "== usage and read errors"
 expect_error() {  # expect_error TEXT_ON_STDERR ARGS...

@@ -5,6 +5,7 @@
 #include "check/local_paths.h"
 #include "check/report_warnings.h"
 #include "platform/exception.h"
+#include "platform/systems.h"
 #include "settings/launcher_keys.h"
 #include "settings/numbers.h"
 
@@ -43,6 +44,12 @@ class EntryChecker {
     if (maxOs && *maxOs < 0) {
       Add(LineIn(section_, keys::kMaxOs.name), "negative-bound",
           u"a negative maxOs refuses every Windows version");
+    }
+    // Without a newer Windows named in its manifest, the launcher is told 6.2 by 8.1 and later.
+    if (minOs && *minOs > VersionNumber({6, 2})) {
+      Add(LineIn(section_, keys::kMinOs.name), "bound-unreachable",
+          u"Windows 8.1, 10 and 11 all report version 6.2 to the launcher, so a minOs above 6.2 "
+          u"refuses every Windows there is; write minOs=6.2 for Windows 8 or newer");
     }
     if (minOs && *minOs < 0) {
       Add(LineIn(section_, keys::kMinOs.name), "negative-bound",
