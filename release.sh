@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the shipped programs and packs dist/zixgame-<version>-win32.zip: the 32-bit
+# zixgame.exe and zixgame-check.exe, a sample zixgame.ini, the user guide and its examples.
+#   ./release.sh                 build/win32 (i686), the package users get
+#   ZIX_RELEASE_ARCH=x86_64 ./release.sh
+#                                dist/zixgame-<version>-win64.zip from build/win64, the same
+#                                package for a 64-bit-only Wine, which cannot run i686 programs
+#   ZIX_BUILD_DIR=DIR            build in DIR instead of build/win32 or build/win64
+set -euo pipefail
+source "$(dirname "$0")/scripts/common.sh"
+cd "$ROOT"
+
+arch=${ZIX_RELEASE_ARCH:-i686}
+case "$arch" in
+  i686)   flavour=win32; toolchain=mingw-i686 ;;
+  x86_64) flavour=win64; toolchain=mingw-x86_64 ;;
+  *) echo "release.sh: ZIX_RELEASE_ARCH must be i686 or x86_64, not $arch" >&2; exit 2 ;;
+esac
+build=${ZIX_BUILD_DIR:-build/$flavour}
+version=$(sed -n -E 's/^project\(zixgame VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
+[ -n "$version" ] || { echo "release.sh: no version in CMakeLists.txt" >&2; exit 1; }
+
+ensure_packages
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$ROOT" -B "$build" -DZIX_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel > /dev/null
+fi
+cmake --build "$build" -j "$JOBS" --target zixgame zixgame-check
+for program in zixgame zixgame-check; do
+  [ -f "$build/$program.exe" ] || { echo "release.sh: $build/$program.exe was not built" >&2; exit 1; }
+done
+
+name=zixgame-$version-$flavour
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+mkdir -p "$stage/examples"
+"$arch-w64-mingw32-strip" -o "$stage/zixgame.exe" "$build/zixgame.exe"
+"$arch-w64-mingw32-strip" -o "$stage/zixgame-check.exe" "$build/zixgame-check.exe"
+cp docs/examples/basic.ini "$stage/zixgame.ini"
+cp docs/guide.md "$stage/guide.md"
+cp docs/examples/*.ini "$stage/examples/"
+
+# The same sources give the same zip: fixed times, fixed order, no extra attributes.
+stamp=$(git log -1 --format=%ct 2>/dev/null || echo 0)
+find "$stage" -exec touch -h -d "@$stamp" {} +
+mkdir -p dist
+rm -f "dist/$name.zip"
+(cd "$stage" && find . -type f | LC_ALL=C sort | sed 's|^\./||' | TZ=UTC zip -q -X -@ "$ROOT/dist/$name.zip")
+echo "dist/$name.zip"
