@@ -1,0 +1,26 @@
+#pragma once
+// What every box of a kind must look like, checked the same way wherever one appears.
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "message_box_reader.h"
+
+namespace zix::e2e {
+
+inline constexpr char16_t kLauncherCaption[] = u"提示";
+inline constexpr char16_t kGameFileMissing[] = u"找不到游戏文件。";
+inline constexpr char16_t kVersionRefused[] = u"当前游戏不支持";
+
+// The launcher's own message: caption "提示", the text, an information icon, above all other
+// windows, one button.
+void ExpectLauncherMessage(const MessageBoxFacts& box, std::u16string_view text);
+
+// The error box of a failed click handler: caption = the launcher's title, error icon, one button.
+void ExpectErrorBox(const MessageBoxFacts& box, std::u16string_view caption, std::u16string_view text);
+
+// The fatal box before the message loop: "Application Error", no owner, error icon, one button.
+void ExpectFatalBox(const MessageBoxFacts& box);
+
+}  // namespace zix::e2e

@@ -1,0 +1,37 @@
+#include "e2e_paths.h"
+
+#include <windows.h>
+
+#include "file_bytes.h"
+#include "text_convert.h"
+
+namespace zix::e2e {
+namespace {
+
+std::u16string OwnFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) return FolderOf(FromWide(path.substr(0, length)));
+    path.resize(path.size() * 2);
+  }
+}
+
+std::u16string ProgramPath(const wchar_t* variable, std::u16string_view fileName) {
+  wchar_t value[MAX_PATH + 1];
+  const DWORD length = GetEnvironmentVariableW(variable, value, MAX_PATH + 1);
+  std::u16string path = length > 0 && length <= MAX_PATH ? FromWide(value)
+                                                         : OwnFolder() + std::u16string(fileName);
+  const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
+  return path;
+}
+
+}  // namespace
+
+std::u16string LauncherProgramPath() { return ProgramPath(L"ZIX_LAUNCHER_EXE", u"zixgame.exe"); }
+
+std::u16string FakeGameProgramPath() { return ProgramPath(L"ZIX_FAKEGAME_EXE", u"fakegame.exe"); }
+
+}  // namespace zix::e2e

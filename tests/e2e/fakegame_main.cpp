@@ -1,0 +1,92 @@
+// A stand-in game: appends how it was started to the file named by ZIX_FAKEGAME_RECORD and
+// exits. It is a GUI program without windows so that starting it opens no console, and it
+// never writes beside itself: the launcher's folder must stay untouched.
+
+#include <windows.h>
+
+#include <string>
+
+#include "game_record.h"
+#include "text_convert.h"
+#include "unique_handle.h"
+
+namespace {
+
+using zix::e2e::FromWide;
+using zix::e2e::GameRecord;
+using zix::e2e::UniqueFileHandle;
+
+constexpr int kRecorded = 0;
+constexpr int kNoRecordFile = 2;
+constexpr int kWriteFailed = 3;
+
+// Sizes grow until the answer fits; an API that fails gives the empty text.
+std::wstring EnvironmentValue(const wchar_t* name) {
+  std::wstring value(64, L'\0');
+  for (;;) {
+    const DWORD length = GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+    if (length == 0) return {};
+    if (length < value.size()) {
+      value.resize(length);
+      return value;
+    }
+    value.resize(length);
+  }
+}
+
+std::wstring CurrentFolder() {
+  std::wstring folder(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+    if (length == 0) return {};
+    if (length < folder.size()) {
+      folder.resize(length);
+      return folder;
+    }
+    folder.resize(length);
+  }
+}
+
+std::wstring OwnPath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+// Two starts of the same game may append at once; appends are whole records, and a file
+// another start has open at that instant is tried again for a while.
+bool AppendRecord(const std::wstring& recordPath, const std::string& line) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    UniqueFileHandle file(CreateFileW(recordPath.c_str(), FILE_APPEND_DATA,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+      if (GetLastError() != ERROR_SHARING_VIOLATION) return false;
+      Sleep(20);
+      continue;
+    }
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    return ok && written == line.size();
+  }
+  return false;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const std::wstring recordPath = EnvironmentValue(zix::e2e::kRecordVariable);
+  if (recordPath.empty()) return kNoRecordFile;
+  GameRecord record;
+  record.commandLine = FromWide(GetCommandLineW());
+  record.workingFolder = FromWide(CurrentFolder());
+  record.programPath = FromWide(OwnPath());
+  return AppendRecord(recordPath, zix::e2e::EncodeRecord(record)) ? kRecorded : kWriteFailed;
+}

@@ -1,0 +1,128 @@
+// Pressing a game button on a 64-bit system: which file is started, with which parameters and
+// in which working folder, as the started game itself reports it; or which message comes instead.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "box_expectations.h"
+#include "e2e_timing.h"
+#include "launch_paths.h"
+#include "launcher_fixture.h"
+#include "settings_bytes.h"
+#include "text_convert.h"
+#include "window_reader.h"
+
+namespace zix::e2e {
+namespace {
+
+constexpr int kEntryOneButton = 1001;
+
+struct LaunchCase {
+  const char* name = "";
+  std::optional<std::string> entry = std::nullopt;  // the lines of section [1]; nothing: no such section
+  std::vector<std::u16string> games = {};    // fake games placed, relative to the launcher folder
+  std::vector<std::u16string> folders = {};  // folders made, relative to the launcher folder
+  std::u16string started = {};        // the game that must start; empty: the message instead
+  std::u16string startedAs = {};      // how the launcher names it, when not as started
+  std::u16string workingFolder = {};  // relative to the launcher folder ("" is the folder itself)
+  std::u16string params = {};
+  std::u16string message = {};
+};
+
+void PrintTo(const LaunchCase& c, std::ostream* os) { *os << c.name; }
+
+std::string TwoEntrySettings(const std::optional<std::string>& entry) {
+  std::string text = "[set]\r\nCount=2\r\n";
+  if (entry) text += "[1]\r\n" + *entry;
+  return Utf8File(text + "[2]\r\nText=filler\r\n");
+}
+
+// The shell quotes the file exactly as the launcher named it and puts the parameters, unchanged,
+// after one blank.
+std::u16string ExpectedCommandLine(const std::u16string& file, const std::u16string& params) {
+  return u"\"" + file + u"\"" + (params.empty() ? u"" : u" " + params);
+}
+
+class GameLaunch : public LauncherTest, public ::testing::WithParamInterface<LaunchCase> {};
+
+TEST_P(GameLaunch, StartsTheRightGameOrSaysWhyNot) {
+  const LaunchCase& c = GetParam();
+  ASSERT_TRUE(folder_.WriteSettings(TwoEntrySettings(c.entry)));
+  for (const std::u16string& game : c.games) ASSERT_TRUE(folder_.AddFakeGame(game));
+  for (const std::u16string& folder : c.folders) ASSERT_TRUE(folder_.AddFolder(folder));
+  ASSERT_TRUE(Start());
+  HWND main = WaitForMainWindow();
+  ASSERT_TRUE(main);
+  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+
+  if (!c.started.empty()) {
+    const std::vector<GameRecord> records = WaitForRecords(1);
+    ASSERT_EQ(records.size(), 1u) << "the game did not start";
+    const GameRecord& game = records.front();
+    EXPECT_EQ(game.programPath, FullPath(folder_.Path() + c.started))
+        << "started " << ToUtf8(game.programPath);
+    EXPECT_EQ(game.workingFolder, ReportedWorkingFolder(folder_.Path() + c.workingFolder))
+        << "working folder " << ToUtf8(game.workingFolder);
+    const std::u16string named = folder_.Path() + (c.startedAs.empty() ? c.started : c.startedAs);
+    EXPECT_EQ(game.commandLine, ExpectedCommandLine(named, c.params))
+        << "command line " << ToUtf8(game.commandLine);
+    EXPECT_TRUE(VisibleMessageBoxes(Launcher().Id()).empty()) << "a start shows no message";
+  } else {
+    const std::optional<MessageBoxFacts> box = WaitForBox();
+    ASSERT_TRUE(box);
+    ExpectLauncherMessage(*box, c.message);
+    EXPECT_FALSE(IsWindowEnabled(main)) << "the box is modal to the launcher's window";
+    ASSERT_TRUE(PressOk(*box, kBoxGoneMs));
+    EXPECT_TRUE(IsWindowEnabled(main));
+  }
+  EXPECT_EQ(CloseAndWaitForExit(main), 0u);
+  EXPECT_EQ(Records().size(), c.started.empty() ? 0u : 1u) << "one press, at most one start";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, GameLaunch,
+    ::testing::Values(
+        LaunchCase{.name = "X64PreferredWithItsParameters",
+                   .entry = "exe=game32\\fake.exe\r\nexe_x64=game64\\fake.exe\r\nParam=-p32\r\nParam_x64=-p64\r\n",
+                   .games = {u"game32\\fake.exe", u"game64\\fake.exe"},
+                   .started = u"game64\\fake.exe", .workingFolder = u"game64", .params = u"-p64"},
+        LaunchCase{.name = "X64MissingIsMissingEvenWithExe",
+                   .entry = "exe=game32\\fake.exe\r\nexe_x64=game64\\fake.exe\r\n",
+                   .games = {u"game32\\fake.exe"}, .message = kGameFileMissing},
+        LaunchCase{.name = "OnlyExeStartsWithParamNotParamX64",
+                   .entry = "exe=game32\\fake.exe\r\nParam=-windowed 1\r\nParam_x64=-x64\r\n",
+                   .games = {u"game32\\fake.exe"},
+                   .started = u"game32\\fake.exe", .workingFolder = u"game32", .params = u"-windowed 1"},
+        LaunchCase{.name = "OnlyExeX64", .entry = "exe_x64=fake.exe\r\nParam_x64=a=b \"c d\"\r\n",
+                   .games = {u"fake.exe"}, .started = u"fake.exe", .params = u"a=b \"c d\""},
+        LaunchCase{.name = "NoExecutableKeys", .entry = "Text=nothing\r\nParam=-x\r\n",
+                   .games = {u"fake.exe"}, .message = kGameFileMissing},
+        LaunchCase{.name = "NoSection", .games = {u"fake.exe"}, .message = kGameFileMissing},
+        LaunchCase{.name = "ExeMissing", .entry = "exe=missing.exe\r\n", .games = {u"fake.exe"},
+                   .message = kGameFileMissing},
+        LaunchCase{.name = "SubfolderIsTheWorkingFolder", .entry = "exe=bin\\game.exe\r\n",
+                   .games = {u"bin\\game.exe"}, .started = u"bin\\game.exe", .workingFolder = u"bin"},
+        LaunchCase{.name = "CurDirUnderTheLauncherFolder", .entry = "exe=bin\\game.exe\r\ncurDir=data\r\n",
+                   .games = {u"bin\\game.exe"}, .folders = {u"data"},
+                   .started = u"bin\\game.exe", .workingFolder = u"data"},
+        LaunchCase{.name = "CurDirNested", .entry = "exe=bin\\game.exe\r\ncurDir=data\\save\\\r\nParam=-s\r\n",
+                   .games = {u"bin\\game.exe"}, .folders = {u"data\\save"},
+                   .started = u"bin\\game.exe", .workingFolder = u"data\\save", .params = u"-s"},
+        LaunchCase{.name = "SlashEndsNoFolderPart", .entry = "exe=bin/game.exe\r\n",
+                   .games = {u"bin\\game.exe"}, .started = u"bin\\game.exe", .startedAs = u"bin/game.exe"},
+        LaunchCase{.name = "ParentFolderPassedOn", .entry = "exe=..\\outside\\game.exe\r\n",
+                   .games = {u"..\\outside\\game.exe"},
+                   .started = u"..\\outside\\game.exe", .workingFolder = u"..\\outside"},
+        LaunchCase{.name = "DriveQualifiedNamesNoFile", .entry = "exe=C:\\windows\\notepad.exe\r\n",
+                   .message = kGameFileMissing},
+        LaunchCase{.name = "FolderIsNoGame", .entry = "exe=game.exe\r\n", .folders = {u"game.exe"},
+                   .message = kGameFileMissing},
+        LaunchCase{.name = "KeysMatchWithoutCase", .entry = "EXE=fake.exe\r\nparam=-lower\r\n",
+                   .games = {u"fake.exe"}, .started = u"fake.exe", .params = u"-lower"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zix::e2e
