@@ -1,0 +1,76 @@
+#pragma once
+// Small move-only owners for the handles the frame holds. Each one releases exactly once.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace zix {
+
+template <class Handle, auto Release>
+class UniqueHandle {
+ public:
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  ~UniqueHandle() { reset(); }
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  Handle release() { return std::exchange(handle_, nullptr); }
+  void reset(Handle handle = nullptr) {
+    if (handle_ != nullptr) {
+      // Release failing leaves nothing to retry: the handle is gone from our side either way.
+      static_cast<void>(Release(handle_));
+    }
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+inline BOOL DeleteFont(HFONT font) { return DeleteObject(font); }
+using UniqueFont = UniqueHandle<HFONT, DeleteFont>;
+using UniqueWindow = UniqueHandle<HWND, DestroyWindow>;
+
+// A screen device context from GetDC, released to the screen again.
+class ScreenDC {
+ public:
+  ScreenDC() : dc_(GetDC(nullptr)) {}
+  ~ScreenDC() {
+    // ReleaseDC's result only says whether the DC was a common one; nothing follows from it.
+    if (dc_ != nullptr) static_cast<void>(ReleaseDC(nullptr, dc_));
+  }
+  ScreenDC(const ScreenDC&) = delete;
+  ScreenDC& operator=(const ScreenDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Keeps an object selected into a DC for a scope and puts the previous one back.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~SelectedObject() {
+    // Selecting back the original object cannot meaningfully fail for a DC we still hold.
+    if (previous_ != nullptr && previous_ != HGDI_ERROR) static_cast<void>(SelectObject(dc_, previous_));
+  }
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+  bool ok() const { return previous_ != nullptr && previous_ != HGDI_ERROR; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+}  // namespace zix
