@@ -31,7 +31,7 @@ struct Press {
   double version = 6.1;
 };
 
-std::string Run(const Press& p, FakeProbe* probeOut = nullptr) {
+std::string PressEntry(const Press& p, FakeProbe* probeOut = nullptr) {
   FormatSettings format(u'.');
   auto ini = IniFromText("[set]\nCount=2\n[1]\n" + p.entry, format);
   FakeProbe probe(p.win64, p.version, u"[win7]");
@@ -50,7 +50,7 @@ struct OutcomeCase {
 class OutcomeTest : public ::testing::TestWithParam<OutcomeCase> {};
 
 TEST_P(OutcomeTest, PressEndsInOneStartOrOneMessage) {
-  EXPECT_EQ(Run(GetParam().press), GetParam().expected) << GetParam().what;
+  EXPECT_EQ(PressEntry(GetParam().press), GetParam().expected) << GetParam().what;
 }
 
 const std::u16string kA = u"C:\\Games\\a.exe";
@@ -105,7 +105,7 @@ class VersionBoundsTest : public ::testing::TestWithParam<VersionCase> {};
 
 TEST_P(VersionBoundsTest, BoundsAreInclusiveAndZeroMeansNone) {
   const VersionCase& c = GetParam();
-  const std::string result = Run({std::string(c.bounds) + "exe=a.exe\n", {kA}, true, c.version});
+  const std::string result = PressEntry({std::string(c.bounds) + "exe=a.exe\n", {kA}, true, c.version});
   EXPECT_EQ(result == "message 当前游戏不支持[win7]", c.refused) << c.bounds << " @ " << c.version
                                                                << " -> " << result;
 }
@@ -124,15 +124,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LaunchDecisionTest, VersionIsAskedOnlyForBoundsThatAreSet) {
   FakeProbe probe(true, 6.1, u"");
-  Run({"exe=a.exe\nminOs=0\n", {kA}}, &probe);
+  PressEntry({"exe=a.exe\nminOs=0\n", {kA}}, &probe);
   EXPECT_EQ(probe.versionAsked, 0);
-  Run({"exe=a.exe\nminOs=5\nmaxOs=7\n", {kA}}, &probe);
+  PressEntry({"exe=a.exe\nminOs=5\nmaxOs=7\n", {kA}}, &probe);
   EXPECT_EQ(probe.versionAsked, 2) << "asked anew for each bound";
 }
 
 TEST(LaunchDecisionTest, RefusedVersionNeverReachesTheFileTest) {
   FakeProbe probe(true, 6.1, u"");
-  EXPECT_EQ(Run({"minOs=7\nexe=missing.exe\n", {}}, &probe), "message 当前游戏不支持[win7]");
+  EXPECT_EQ(PressEntry({"minOs=7\nexe=missing.exe\n", {}}, &probe), "message 当前游戏不支持[win7]");
   EXPECT_EQ(probe.win64Asked, 0);
 }
 
