@@ -66,6 +66,16 @@ std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
   return out;
 }
 
+// BMP text only, which is all these files hold.
+std::string Utf32Bytes(std::u16string_view text, bool bigEndian) {
+  std::string out = bigEndian ? std::string("\0\0\xFE\xFF", 4) : std::string("\xFF\xFE\0\0", 4);
+  for (const char16_t u : text) {
+    const char high = static_cast<char>(u >> 8), low = static_cast<char>(u & 0xFF);
+    out += bigEndian ? std::string{'\0', '\0', high, low} : std::string{low, high, '\0', '\0'};
+  }
+  return out;
+}
+
 struct RealFileCase {
   const char* name;
   std::string bytes;
@@ -107,6 +117,9 @@ INSTANTIATE_TEST_SUITE_P(
         RealFileCase{"invalid utf-8", kMark + ToUtf8(kText) + "\xC0", u"d", -1},
         RealFileCase{"second mark", std::string(kMark) + kMark + ToUtf8(kText), u"d", -1},
         RealFileCase{"utf-16 without mark", Utf16Bytes(kText, false).substr(2), u"d", -1},
+        RealFileCase{"utf-32 le", Utf32Bytes(kText, false), u"d", -1},
+        RealFileCase{"utf-32 be", Utf32Bytes(kText, true), u"d", -1},
+        RealFileCase{"names in other cases", "[SET]\r\nTITLE=x\r\nCOUNT = 3", u"x", 3},
         RealFileCase{"zero byte", std::string("[set]\r\ntitle=a\0\r\nCount=2", 24), u"a", -1},
         RealFileCase{"big file", "[set]\r\nCount=7\r\n" + std::string(3 << 20, ';') + "\r\ntitle=end",
                      u"end", 7}));
