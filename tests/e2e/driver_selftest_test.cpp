@@ -12,6 +12,7 @@
 #include "message_box_reader.h"
 #include "own_message_box.h"
 #include "text_convert.h"
+#include "wine_settings.h"
 
 namespace zix::e2e {
 namespace {
@@ -74,6 +75,21 @@ TEST(Snapshot, RecordFileLivesOutsideTheLauncherFolder) {
   LauncherFolder folder;
   ASSERT_TRUE(folder.ok());
   EXPECT_NE(folder.RecordPath().rfind(folder.Path(), 0), 0u);
+}
+
+TEST(WineSettings, ValueComesBackAfterTheScope) {
+  const std::optional<std::u16string> before = ReadWineSetting(u"", u"Version");
+  {
+    const ScopedWineVersion outer(u"win81");
+    ASSERT_TRUE(outer.ok());
+    {
+      const ScopedWineVersion inner(u"winxp64");
+      ASSERT_TRUE(inner.ok());
+      EXPECT_EQ(ReadWineSetting(u"", u"Version"), u"winxp64");
+    }
+    EXPECT_EQ(ReadWineSetting(u"", u"Version"), u"win81");
+  }
+  EXPECT_EQ(ReadWineSetting(u"", u"Version"), before);
 }
 
 // The icon reader tells boxes apart by their pixels; a reader that answered "information" for

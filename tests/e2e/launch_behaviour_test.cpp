@@ -51,6 +51,19 @@ TEST_F(LaunchBehaviour, EveryPressStartsTheGameAgain) {
   EXPECT_EQ(CloseAndWaitForExit(main), 0u);
 }
 
+TEST_F(LaunchBehaviour, MouseClickStartsTheGame) {
+  ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=3\r\n[3]\r\nexe=fake.exe\r\nParam=clicked\r\n"));
+  ASSERT_TRUE(folder_.AddFakeGame(u"fake.exe"));
+  ASSERT_TRUE(Start());
+  HWND main = WaitForMainWindow();
+  ASSERT_TRUE(main);
+  ASSERT_TRUE(MouseClick(ChildWithId(main, kEntryOneButton + 2)));
+  const std::vector<GameRecord> records = WaitForRecords(1);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].commandLine, u"\"" + folder_.Path() + u"fake.exe\" clicked");
+  EXPECT_EQ(CloseAndWaitForExit(main), 0u);
+}
+
 TEST_F(LaunchBehaviour, AfterAMessageTheLauncherIsAsBefore) {
   ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=2\r\n[1]\r\nexe=missing.exe\r\n[2]\r\nexe=fake.exe\r\n"));
   ASSERT_TRUE(folder_.AddFakeGame(u"fake.exe"));
@@ -67,6 +80,23 @@ TEST_F(LaunchBehaviour, AfterAMessageTheLauncherIsAsBefore) {
   }
   ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton + 1)));
   EXPECT_EQ(WaitForRecords(1).size(), 1u) << "the other entry still starts";
+  EXPECT_EQ(CloseAndWaitForExit(main), 0u);
+}
+
+TEST_F(LaunchBehaviour, SettingsAreTheCopyTakenAtStart) {
+  const std::string atStart = "[set]\r\nCount=2\r\n[1]\r\nexe=first.exe\r\n";
+  ASSERT_TRUE(folder_.WriteSettings(atStart));
+  ASSERT_TRUE(folder_.AddFakeGame(u"first.exe"));
+  ASSERT_TRUE(folder_.AddFakeGame(u"second.exe"));
+  ASSERT_TRUE(Start());
+  HWND main = WaitForMainWindow();
+  ASSERT_TRUE(main);
+  ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=2\r\n[1]\r\nexe=second.exe\r\n"));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+  const std::vector<GameRecord> records = WaitForRecords(1);
+  ASSERT_TRUE(folder_.WriteSettings(atStart));  // the folder must end as it began
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].programPath, FullPath(folder_.Path() + u"first.exe"));
   EXPECT_EQ(CloseAndWaitForExit(main), 0u);
 }
 

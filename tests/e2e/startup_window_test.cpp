@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
+#include "e2e_timing.h"
 #include "launcher_fixture.h"
+#include "launcher_watch.h"
 #include "settings_bytes.h"
 #include "text_convert.h"
 #include "window_reader.h"
@@ -64,6 +66,24 @@ TEST_F(StartupWindow, SystemMenuCloseEndsTheLauncherToo) {
   HWND main = WaitForMainWindow();
   ASSERT_TRUE(main);
   ASSERT_TRUE(PostSystemClose(main));
+  EXPECT_EQ(WaitForExit(), 0u);
+}
+
+// Log-off or shut-down: the window agrees to end, and the notice that Windows is ending ends
+// the launcher with exit code 0.
+TEST_F(StartupWindow, WindowsEndingEndsTheLauncher) {
+  ASSERT_TRUE(Start());
+  HWND main = WaitForMainWindow();
+  ASSERT_TRUE(main);
+  DWORD_PTR agrees = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                                  kAppearMs, &agrees));
+  EXPECT_NE(agrees, 0u);
+  HWND application = nullptr;
+  for (HWND window : TopLevelWindows(Launcher().Id(), kApplicationWindowClass)) application = window;
+  ASSERT_TRUE(application) << "no hidden application window";
+  EXPECT_FALSE(IsWindowVisible(application));
+  ASSERT_TRUE(PostMessageW(application, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF));
   EXPECT_EQ(WaitForExit(), 0u);
 }
 

@@ -54,6 +54,8 @@ HWND ChildWithId(HWND parent, int id);
 // Posted, so that the handler runs on the launcher's own thread and a message box it opens
 // cannot block the test.
 bool ClickButton(HWND button);
+// A real left click at the window's centre, through the input queue, as a user's mouse makes it.
+bool MouseClick(HWND window);
 bool PostClose(HWND window);
 bool PostSystemClose(HWND window);
 

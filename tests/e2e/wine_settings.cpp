@@ -8,6 +8,10 @@
 namespace zix::e2e {
 namespace {
 
+std::u16string KeyPath(std::u16string_view subkey) {
+  return subkey.empty() ? u"Software\\Wine" : u"Software\\Wine\\" + std::u16string(subkey);
+}
+
 UniqueRegKey OpenKey(const std::u16string& key) {
   HKEY handle = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, ToWide(key).c_str(), 0, nullptr, 0,
@@ -41,11 +45,17 @@ bool WriteText(HKEY key, const std::u16string& name, std::u16string_view value) 
 
 ScopedWineSetting::ScopedWineSetting(std::u16string_view subkey, std::u16string_view name,
                                      std::u16string_view value)
-    : key_(subkey.empty() ? u"Software\\Wine" : u"Software\\Wine\\" + std::u16string(subkey)), name_(name) {
+    : key_(KeyPath(subkey)), name_(name) {
   UniqueRegKey key = OpenKey(key_);
   if (!key) return;
   previous_ = ReadText(key.get(), name_);
   applied_ = WriteText(key.get(), name_, value);
+}
+
+std::optional<std::u16string> ReadWineSetting(std::u16string_view subkey, std::u16string_view name) {
+  UniqueRegKey key = OpenKey(KeyPath(subkey));
+  if (!key) return std::nullopt;
+  return ReadText(key.get(), std::u16string(name));
 }
 
 ScopedWineSetting::~ScopedWineSetting() {

@@ -25,6 +25,9 @@ class ScopedWineSetting {
   bool applied_ = false;
 };
 
+// The value as it stands now; nothing when it is absent or not text.
+std::optional<std::u16string> ReadWineSetting(std::u16string_view subkey, std::u16string_view name);
+
 // The Windows version Wine tells the programs it starts: win7, win81, win10, winxp64...
 class ScopedWineVersion : public ScopedWineSetting {
  public:
