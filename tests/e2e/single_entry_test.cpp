@@ -28,6 +28,7 @@ TEST_F(SingleEntry, StartsTheGameWithoutAClickAndEnds) {
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].programPath, FullPath(folder_.Path() + u"bin\\fake.exe"));
   EXPECT_EQ(records[0].workingFolder, ReportedWorkingFolder(folder_.Path() + u"bin"));
+  EXPECT_EQ(records[0].commandLine, u"\"" + folder_.Path() + u"bin\\fake.exe\" -solo");
 }
 
 struct SingleMessageCase {
