@@ -33,6 +33,16 @@ std::u16string LauncherRelativePath(std::u16string_view launcherFolder, std::u16
   return path;
 }
 
+std::u16string WholeNameFrom(const std::function<NameInRoom(unsigned room)>& read) {
+  constexpr unsigned kFirstRoom = 261;
+  constexpr unsigned kLongestPath = 32768;  // 32767 characters and the terminator
+  for (unsigned room = kFirstRoom;; room = room * 2 < kLongestPath ? room * 2 : kLongestPath) {
+    NameInRoom answer = read(room);
+    if (!answer.cut) return std::move(answer.name);
+    if (room == kLongestPath) return {};
+  }
+}
+
 bool DecideFileExists(ExistenceQueries& queries) {
   const AttributesAnswer answer = queries.Attributes();
   if (!answer.attributes) {

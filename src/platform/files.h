@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,13 +19,26 @@ std::u16string FolderPart(std::u16string_view path);
 std::u16string LauncherRelativePath(std::u16string_view launcherFolder, std::u16string_view name);
 
 // The folder of the running executable, with its closing "\" (Windows: GetModuleFileNameW
-// with room for 261 characters). Natively: the folder of /proc/self/exe, ending with "/".
+// with room for 261 characters, and more for a name that does not fit, since the folder part
+// of a cut name would be some other folder). Natively: the folder of /proc/self/exe, ending
+// with "/".
 std::u16string LauncherFolder();
 
 // The running executable's full file name as the system reports it, with room for `room`
 // characters (261 for the launcher folder, 256 for the application title). A name cut short
 // by the room is returned cut; a failed call gives the empty text.
 std::u16string ExecutableFileName(unsigned room);
+
+// A name read into a room of some size, and whether the room cut it short.
+struct NameInRoom {
+  std::u16string name;
+  bool cut = false;
+};
+
+// The whole name through `read`: room for 261 characters first, as the launcher folder is
+// read, then twice as much each time the name was cut, up to the 32767 characters of the
+// longest Windows path. Empty when the name never fits.
+std::u16string WholeNameFrom(const std::function<NameInRoom(unsigned room)>& read);
 
 // True when path names an existing file that is not a folder, links followed. A path with an
 // embedded U+0000 names nothing: the system would see only the part before it.

@@ -9,8 +9,6 @@
 namespace zix {
 namespace {
 
-constexpr unsigned kLauncherNameRoom = 261;
-
 class Win32ExistenceQueries final : public ExistenceQueries {
  public:
   explicit Win32ExistenceQueries(const std::wstring& path) : path_(path) {}
@@ -39,19 +37,21 @@ class Win32ExistenceQueries final : public ExistenceQueries {
   const std::wstring& path_;
 };
 
-}  // namespace
-
-std::u16string ExecutableFileName(unsigned room) {
+NameInRoom ReadExecutableName(unsigned room) {
   std::vector<wchar_t> buffer(room, L'\0');
   const DWORD reported = GetModuleFileNameW(nullptr, buffer.data(), room);
   // When the name is cut, newer systems count the terminator they put in the last place;
   // older ones leave none. Stopping at the first zero reads only characters of the name.
   size_t length = 0;
   while (length < reported && length < buffer.size() && buffer[length] != L'\0') ++length;
-  return FromWide(std::wstring_view(buffer.data(), length));
+  return {FromWide(std::wstring_view(buffer.data(), length)), room > 0 && reported >= room};
 }
 
-std::u16string LauncherFolder() { return FolderPart(ExecutableFileName(kLauncherNameRoom)); }
+}  // namespace
+
+std::u16string ExecutableFileName(unsigned room) { return ReadExecutableName(room).name; }
+
+std::u16string LauncherFolder() { return FolderPart(WholeNameFrom(ReadExecutableName)); }
 
 bool FileExists(std::u16string_view path) {
   if (path.find(u'\0') != std::u16string_view::npos) return false;

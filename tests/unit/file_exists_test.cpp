@@ -178,7 +178,7 @@ TEST(LauncherFolderOnWindows, FolderOfThisExecutable) {
   ASSERT_GE(folder.size(), 3u);
   EXPECT_EQ(folder.back(), u'\\');
   EXPECT_EQ(folder[1], u':');  // a full path with its drive
-  const std::u16string name = ExecutableFileName(261);
+  const std::u16string name = ExecutableFileName(32768);
   EXPECT_EQ(FolderPart(name), folder);
   EXPECT_TRUE(FileExists(name));
   std::u16string leaf = name.substr(folder.size());

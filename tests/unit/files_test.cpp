@@ -54,6 +54,35 @@ TEST(Files, LauncherRelativePath) {
   EXPECT_EQ(LauncherRelativePath(u"", u"zixgame.ini"), u"zixgame.ini");
 }
 
+TEST(Files, WholeNameGrowsTheRoomUntilTheNameFits) {
+  struct Row {
+    size_t length;  // of the executable's full name
+    std::vector<unsigned> rooms;
+    bool whole;
+  };
+  const Row rows[] = {
+      {0, {261}, true},  // a failed query: nothing to grow for
+      {100, {261}, true},
+      {260, {261}, true},
+      {261, {261, 522}, true},
+      {5000, {261, 522, 1044, 2088, 4176, 8352}, true},
+      {32767, {261, 522, 1044, 2088, 4176, 8352, 16704, 32768}, true},
+      {32768, {261, 522, 1044, 2088, 4176, 8352, 16704, 32768}, false},
+  };
+  for (const Row& row : rows) {
+    const std::u16string name(row.length, u'x');
+    std::vector<unsigned> asked;
+    // Behaves as GetModuleFileNameW: a name that does not fit is cut to the room less one.
+    auto read = [&](unsigned room) {
+      asked.push_back(room);
+      if (name.size() < room) return NameInRoom{name, false};
+      return NameInRoom{name.substr(0, room - 1), true};
+    };
+    EXPECT_EQ(WholeNameFrom(read), row.whole ? name : u"") << row.length;
+    EXPECT_EQ(asked, row.rooms) << row.length;
+  }
+}
+
 TEST(Files, CannotOpenFileMessage) {
   struct Row {
     const char16_t* systemText;
