@@ -5,8 +5,8 @@
 
 #include "settings/numbers.h"
 
-// Settings bounds and the running version must compare equal when their texts agree, on every
-// build: that needs the same 64-bit significand everywhere, which only the x87 format gives.
+// Settings bounds and the running version must compare equal when their texts agree, and every
+// build must round alike: all of them (g++, clang, MinGW on x86 and x86_64) have the x87 format.
 static_assert(LDBL_MANT_DIG == 64, "ParseFloat needs the x87 80-bit extended format");
 
 namespace zix {
