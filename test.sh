@@ -15,14 +15,17 @@ step() {  # step NAME COMMAND...: run one suite and count it
 ensure_packages || { echo "cannot install the build dependencies"; exit 1; }
 
 step "build native" build_native
-step "build asan" build_asan
+# The sanitized and the i686 builds only need what runs or ships from them.
+step "build asan" with_targets unit_tests build_asan
 step "build fuzz" build_fuzz
-step "build win32" build_win32
+step "build win32" with_targets "zixgame zixgame-check" build_win32
 step "build win64" build_win64
 
 step "unit tests (native)" build/native/unit_tests --gtest_brief=1
 step "unit tests (ASan+UBSan)" env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   build/asan/unit_tests --gtest_brief=1
+
+step "zixgame-check" bash tests/check/run_check_tests.sh build/native
 
 start_wine
 trap stop_wine EXIT
@@ -30,6 +33,7 @@ step "unit tests (Wine, x86_64)" wine build/win64/unit_tests.exe --gtest_brief=1
 for suite in tests/e2e/run_*.sh; do
   [ -f "$suite" ] && step "$(basename "$suite" .sh)" bash "$suite"
 done
+step "release package" bash tests/check/run_release_test.sh
 stop_wine; trap - EXIT
 
 for target in build/fuzz/fuzz_*; do

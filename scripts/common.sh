@@ -21,14 +21,20 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# configure_build DIR [cmake args...]: configure once, then build.
+# configure_build DIR [cmake args...]: configure once, then build ZIX_TARGETS (default: all).
 configure_build() {
   local dir=$1; shift
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$ROOT" -B "$dir" -DZIX_WERROR=ON "$@" >/dev/null
   fi
-  cmake --build "$dir" -j "$JOBS"
+  local targets=()
+  # shellcheck disable=SC2206  # the list is space-separated target names
+  [ -n "${ZIX_TARGETS:-}" ] && targets=(--target $ZIX_TARGETS)
+  cmake --build "$dir" -j "$JOBS" "${targets[@]}"
 }
+
+# with_targets "T1 T2" COMMAND...: run a build function for those targets only.
+with_targets() { local targets=$1; shift; ZIX_TARGETS="$targets" "$@"; }
 
 build_native()  { configure_build "$ROOT/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"; }
 build_asan()    { configure_build "$ROOT/build/asan" -DCMAKE_BUILD_TYPE=Debug -DZIX_SANITIZE=ON "$@"; }

@@ -19,7 +19,9 @@ std::u16string ApplicationTitle(std::u16string_view exeFileName, LowerCaseUnits 
     name = name.substr(0, dot);
   }
   if (name.empty()) return std::u16string();
-  return std::u16string(name.substr(0, 1)) + lower(name.substr(1));
+  std::u16string title(name.substr(0, 1));
+  title.append(lower(name.substr(1)));
+  return title;
 }
 
 }  // namespace zix
