@@ -24,9 +24,12 @@ double TCustomIniFile::ReadFloat(std::u16string_view section, std::u16string_vie
   // The separator in force now: the user may have changed it since the file was loaded.
   const std::optional<long double> number = ParseFloat(text, format_->DecimalSeparator());
   if (!number) return defaultValue;
-  const double nearest = static_cast<double>(*number);
-  if (std::isinf(nearest)) throw EOverflow(u"Floating point overflow");
-  return nearest;
+  // Halfway above the largest double: from here on the nearest double is infinity. Testing in
+  // the wide format first keeps the conversion below inside the range where it is defined.
+  constexpr long double kRoundsToInfinity = 0x1p1024L - 0x1p970L;
+  if (*number >= kRoundsToInfinity || *number <= -kRoundsToInfinity)
+    throw EOverflow(u"Floating point overflow");
+  return static_cast<double>(*number);
 }
 
 std::unique_ptr<TMemIniFile> TMemIniFile::Create(std::u16string fileName,

@@ -146,13 +146,16 @@ INSTANTIATE_TEST_SUITE_P(
                       FloatReadCase{"1e308", u'.', 1e308},
                       FloatReadCase{"1.7976931348623157e308", u'.',
                                     std::numeric_limits<double>::max()},
+                      FloatReadCase{"-1.7976931348623157e308", u'.',
+                                    -std::numeric_limits<double>::max()},
                       FloatReadCase{"4.9406564584124654e-324", u'.',
                                     std::numeric_limits<double>::denorm_min()},
                       FloatReadCase{"-0", u'.', 0.0}));
 
 TEST(FloatReadTest, BeyondTheRangeOfADoubleRaisesOverflow) {
   const FormatSettings format(u'.');
-  for (const char* value : {"1e400", "-1e400", "1e500", "1.797693134862316e308"}) {
+  for (const char* value : {"1e400", "-1e400", "1e500", "1.797693134862316e308",
+                            "-1.7976931348623159e308"}) {
     const TMemIniFile ini = FromBytes(std::string("[1]\nmaxOs=") + value, format);
     try {
       ini.ReadFloat(u"1", u"maxOs", 0.0);
