@@ -28,9 +28,9 @@ std::string StepwiseFileReader::ReadAll(std::u16string_view path) {
     size_t used = 0;
     for (size_t size = StartingSize(file->Size(), bytes.max_size());;) {
       if (used == bytes.size()) {
-        if (size <= used) throw std::bad_alloc();  // already as large as a text can be
         Resize(bytes, size);
-        if (bytes.size() < size) throw std::bad_alloc();
+        // No room gained: the allocation gave nothing, or the text is as large as one can be.
+        if (bytes.size() <= used) throw std::bad_alloc();
         size = bytes.size() <= bytes.max_size() / 2 ? bytes.size() * 2 : bytes.max_size();
       }
       const size_t got = file->Read(bytes.data() + used, bytes.size() - used);

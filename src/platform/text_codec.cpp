@@ -13,10 +13,10 @@ bool InRange(unsigned char byte, unsigned char low, unsigned char high) {
 }
 
 // Length of the well-formed UTF-8 sequence at p (Unicode's table of well-formed byte
-// sequences), or 0 when the bytes there are not one.
+// sequences), or 0 when the bytes there are not one. p[0] is 0x80 or above: the caller copies
+// ASCII itself.
 size_t WellFormedLength(const unsigned char* p, size_t remaining) {
   const unsigned char lead = p[0];
-  if (lead < 0x80) return 1;
   auto continuation = [&](size_t i, unsigned char low = 0x80, unsigned char high = 0xBF) {
     return i < remaining && InRange(p[i], low, high);
   };
@@ -34,9 +34,9 @@ size_t WellFormedLength(const unsigned char* p, size_t remaining) {
   return 0;
 }
 
+// Only sequences of two to four bytes come here, ASCII being copied by the caller.
 char32_t DecodeWellFormed(const unsigned char* p, size_t length) {
   switch (length) {
-    case 1: return p[0];
     case 2: return (char32_t{p[0] & 0x1Fu} << 6) | (p[1] & 0x3Fu);
     case 3: return (char32_t{p[0] & 0x0Fu} << 12) | (char32_t{p[1] & 0x3Fu} << 6) | (p[2] & 0x3Fu);
     default:
