@@ -34,4 +34,8 @@ std::u16string LauncherProgramPath() { return ProgramPath(L"ZIX_LAUNCHER_EXE", u
 
 std::u16string FakeGameProgramPath() { return ProgramPath(L"ZIX_FAKEGAME_EXE", u"fakegame.exe"); }
 
+std::u16string CheckProgramPath() { return ProgramPath(L"ZIX_CHECK_EXE", u"zixgame-check.exe"); }
+
+std::u16string SuiteFolder() { return OwnFolder(); }
+
 }  // namespace zix::e2e
