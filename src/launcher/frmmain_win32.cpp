@@ -140,17 +140,21 @@ const TButton& Tfrmmain::AddGameButton(const GameButtonSpec& spec) {
   }
   // Unsigned: the identifier of a very large entry number wraps instead of overflowing.
   const auto controlId = static_cast<UINT_PTR>(kFirstControlId + static_cast<uint32_t>(spec.tag));
+  // The caption follows once the control exists: Wine hands back a handle that names no window
+  // when the text given at creation is near a megabyte, while setting it afterwards works.
   const HWND control = CreateWindowExW(
-      0, L"BUTTON", WinText(spec.caption), kButtonStyle, spec.rect.left, spec.rect.top,
-      spec.rect.width, spec.rect.height, Handle(), reinterpret_cast<HMENU>(controlId),
-      GetModuleHandleW(nullptr), nullptr);
-  if (control == nullptr) {
+      0, L"BUTTON", L"", kButtonStyle, spec.rect.left, spec.rect.top, spec.rect.width,
+      spec.rect.height, Handle(), reinterpret_cast<HMENU>(controlId), GetModuleHandleW(nullptr),
+      nullptr);
+  if (control == nullptr || !IsWindow(control)) {
     throw EOutOfResources(u"Cannot create game button " + DecimalText(static_cast<uint32_t>(spec.tag)) +
                           u": the system refused another window after " +
                           DecimalText(buttons_.size()) + u" game buttons");
   }
   // From here the main window owns the control; the record below only refers to it.
   buttons_.push_back(TButton{control, spec.tag, spec.hint, true});
+  // A caption the system cannot take leaves the button without one; it still starts its entry.
+  static_cast<void>(SetWindowTextW(control, WinText(spec.caption)));
   // A new control's slot holds 0; there is no previous value to keep.
   static_cast<void>(SetWindowLongPtrW(control, GWLP_USERDATA, spec.tag));
   // WM_SETFONT has no answer.
