@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -93,7 +94,12 @@ class HostileSettings : public LauncherTest, public ::testing::WithParamInterfac
 
 void HostileSettings::ExpectFatalEnd(const HWND boxWindow) {
   const HostileCase& c = GetParam();
-  const std::optional<MessageBoxFacts> box = ReadMessageBox(boxWindow);
+  // A launcher that has just made ten thousand windows may answer slower than a read waits.
+  std::optional<MessageBoxFacts> box = ReadMessageBox(boxWindow);
+  for (const ULONGLONG deadline = GetTickCount64() + c.boundMs;
+       box && box->caption.empty() && GetTickCount64() < deadline; Sleep(kPollMs)) {
+    box = ReadMessageBox(boxWindow);
+  }
   ASSERT_TRUE(box);
   ExpectFatalBox(*box);
   const std::optional<std::u16string> message = FatalMessageOf(box->text, c.fatalClass);
@@ -128,21 +134,31 @@ void HostileSettings::ExpectWindow(HWND main) {
 
   const std::vector<ButtonFacts> buttons = ReadButtons(main);
   ASSERT_EQ(buttons.size(), w.buttons);
-  // The grid is centred in the client area the system reports for the size it allowed.
-  const int rows = (static_cast<int>(w.buttons) + w.columns - 1) / w.columns;
-  const int originX =
-      (window->clientWidth - (w.columns * w.buttonWidth + (w.columns - 1) * w.spaceX)) / 2;
-  const int originY = (window->clientHeight - (rows * (w.buttonHeight + w.spaceY) - w.spaceY)) / 2;
+  // The grid is centred in the client area the system reports for the size it allowed, in
+  // signed 32-bit arithmetic that wraps.
+  const auto wrap = [](int64_t value) {
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
+  };
+  const int64_t columns = std::max(w.columns, 1);
+  const int64_t rows = (static_cast<int64_t>(w.buttons) + columns - 1) / columns;
+  const int32_t originX =
+      wrap(window->clientWidth - wrap(columns * w.buttonWidth + (columns - 1) * w.spaceX)) / 2;
+  const int32_t originY = wrap(window->clientHeight -
+                               wrap(rows * wrap(int64_t{w.buttonHeight} + w.spaceY) - w.spaceY)) /
+                          2;
   for (size_t i = 0; i < buttons.size(); ++i) {
     SCOPED_TRACE("entry " + std::to_string(i + 1));
-    const int column = static_cast<int>(i) % w.columns;
-    const int row = static_cast<int>(i) / w.columns;
+    const int64_t column = static_cast<int64_t>(i) % columns;
+    const int64_t row = static_cast<int64_t>(i) / columns;
+    const RECT& rect = buttons[i].rect;
     EXPECT_EQ(buttons[i].id, kEntryOneButton + static_cast<int>(i));
-    EXPECT_EQ(buttons[i].rect.left, originX + column * (w.buttonWidth + w.spaceX));
-    EXPECT_EQ(buttons[i].rect.top, originY + row * (w.buttonHeight + w.spaceY));
-    // A size below zero is no size: the system makes the control empty.
-    EXPECT_EQ(buttons[i].rect.right - buttons[i].rect.left, std::max(w.buttonWidth, 0));
-    EXPECT_EQ(buttons[i].rect.bottom - buttons[i].rect.top, std::max(w.buttonHeight, 0));
+    EXPECT_EQ(rect.left, wrap(column * wrap(int64_t{w.buttonWidth} + w.spaceX) + originX));
+    EXPECT_EQ(rect.top, wrap(row * wrap(int64_t{w.buttonHeight} + w.spaceY) + originY));
+    // A size below zero is no size, and no edge lies beyond the largest coordinate.
+    EXPECT_EQ(rect.right,
+              std::min<int64_t>(int64_t{rect.left} + std::max(w.buttonWidth, 0), INT32_MAX));
+    EXPECT_EQ(rect.bottom,
+              std::min<int64_t>(int64_t{rect.top} + std::max(w.buttonHeight, 0), INT32_MAX));
   }
   if (w.firstCaption && !buttons.empty()) {
     const std::u16string caption = w.firstCaption();
@@ -190,7 +206,8 @@ void HostileSettings::ExpectPress(HWND main) {
       for (const GameRecord& record : records) {
         EXPECT_EQ(record.programPath, FullPath(folder_.Path() + c.game))
             << ToUtf8(record.programPath);
-        std::cout << "[ hostile  ] started in \"" << ToUtf8(record.workingFolder) << "\"\n";
+        std::cout << "[ hostile  ] started in \"" << ToUtf8(record.workingFolder) << "\" with "
+                  << record.commandLine.size() << " characters of command line\n";
       }
       break;
     }
@@ -286,6 +303,11 @@ std::string NonAsciiNames() {
                        "curDir=存档 夹\r\n"));
 }
 
+// More than the 32,767 characters a command line can hold.
+std::string LongParameters() {
+  return Grid(2, 2, "[1]\r\nexe=fake.exe\r\nParam=" + std::string(40000, '-'));
+}
+
 // Random bytes read as the ANSI code page: the text ends at the first zero byte.
 std::string RandomFile() { return RandomBytes(1u << 16, 7); }
 
@@ -355,6 +377,18 @@ INSTANTIATE_TEST_SUITE_P(
                     .settings = [] { return Grid(2, 2, "[1]\r\nexe=fake.exe\r\ncurDir=no such\r\n"); },
                     .games = {u"fake.exe"}, .window = {.buttons = 2}, .press = Press::NoOwnMessage,
                     .game = u"fake.exe"},
+        HostileCase{.name = "ParamOf40000Characters",
+                    .settings = LongParameters,
+                    .games = {u"fake.exe"}, .window = {.buttons = 2}, .press = Press::NoOwnMessage,
+                    .game = u"fake.exe"},
+        HostileCase{.name = "ButtonsAndGapsAtTheEndsOfTheRange",
+                    .settings = [] { return Grid(3, 2147483647, "button_width=2147483647\r\n"
+                                                                "button_height=$7FFFFFFF\r\n"
+                                                                "space_x=-2147483648\r\n"
+                                                                "space_y=2147483647\r\n"); },
+                    .window = {.buttons = 3, .columns = 2147483647, .buttonWidth = 2147483647,
+                               .buttonHeight = 2147483647, .spaceX = -2147483647 - 1,
+                               .spaceY = 2147483647}},
         HostileCase{.name = "MinOsBeyondDouble",
                     .settings = [] { return Grid(2, 2, "[1]\r\nminOs=1e400\r\nexe=fake.exe\r\n"); },
                     .games = {u"fake.exe"}, .window = {.buttons = 2}, .press = Press::ErrorBox,
