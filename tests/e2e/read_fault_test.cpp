@@ -155,7 +155,7 @@ TEST_F(ReadFault, DeviceErrorAfterTheOpen) {
   const UnixLink link(SettingsPath(), "/proc/self/mem");
   if (!link.ok()) GTEST_SKIP() << "needs Wine's unix side to make a file whose reads fail";
   const std::optional<DWORD> error = FirstReadError(SettingsPath());
-  ASSERT_TRUE(error) << "the first byte of the linked file could be read";
+  ASSERT_TRUE(error) << "the linked file would not open, or its first byte could be read";
   // The file is unreadable before the run and must be the same after it.
   SnapshotFolderNow();
   ExpectFatalReadError(*error);
