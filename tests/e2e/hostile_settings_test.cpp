@@ -164,7 +164,7 @@ void HostileSettings::ExpectWindow(HWND main) {
     const std::u16string caption = w.firstCaption();
     EXPECT_EQ(buttons[0].caption.size(), caption.size());
     EXPECT_TRUE(buttons[0].caption == caption)
-        << "caption \"" << ToUtf8(buttons[0].caption.substr(0, 80));
+        << "caption \"" << ToUtf8(buttons[0].caption.substr(0, 80)) << "\"";
   }
 }
 
@@ -198,8 +198,9 @@ void HostileSettings::ExpectPress(HWND main) {
       break;
     }
     case Press::NoOwnMessage: {
-      // The shell decides whether a start into a missing folder fails (Windows) or goes on in
-      // another folder (Wine); the launcher says nothing either way and starts nothing else.
+      // A start the system cannot make as asked is the shell's business (Wine goes on in the
+      // launcher's own folder, or cuts the command line short); the launcher shows nothing of
+      // its own and starts nothing else.
       Sleep(kQuietMs);
       const std::vector<GameRecord> records = Records();
       EXPECT_LE(records.size(), 1u);
