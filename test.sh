@@ -40,7 +40,7 @@ for target in build/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target")
   corpus=$(mktemp -d); cp -r tests/fuzz/corpus/. "$corpus"/ 2>/dev/null
-  step "$name (${ZIX_FUZZ_SECONDS:-30} s)" "$target" -max_total_time="${ZIX_FUZZ_SECONDS:-30}" \
+  step "$name (${ZIX_FUZZ_SECONDS:-20} s)" "$target" -max_total_time="${ZIX_FUZZ_SECONDS:-20}" \
     -rss_limit_mb=2048 -print_final_stats=0 "$corpus" tests/fuzz/corpus
   rm -rf "$corpus"
 done
