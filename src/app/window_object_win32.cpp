@@ -7,22 +7,22 @@
 namespace zix {
 namespace {
 
-void RegisterClassOnce(const WindowSpec& spec, HINSTANCE instance, WNDPROC procedure) {
+void RegisterClassOnce(const WindowSpec& windowSpec, HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, spec.className, &existing)) return;
+  if (GetClassInfoExW(instance, windowSpec.className, &existing)) return;
 
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = spec.icon;
-  windowClass.hIconSm = spec.smallIcon;
+  windowClass.hIcon = windowSpec.icon;
+  windowClass.hIconSm = windowSpec.smallIcon;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = spec.background;
-  windowClass.lpszClassName = spec.className;
+  windowClass.hbrBackground = windowSpec.background;
+  windowClass.lpszClassName = windowSpec.className;
   if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    throw EOutOfResources(u"Cannot register the window class " + FromWinText(spec.className) +
+    throw EOutOfResources(u"Cannot register the window class " + FromWinText(windowSpec.className) +
                           u".");
   }
 }
@@ -31,14 +31,14 @@ void RegisterClassOnce(const WindowSpec& spec, HINSTANCE instance, WNDPROC proce
 
 WindowObject::~WindowObject() { DestroyHandle(); }
 
-void WindowObject::CreateHandle(const WindowSpec& spec) {
+void WindowObject::CreateHandle(const WindowSpec& windowSpec) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterClassOnce(spec, instance, &WindowObject::Procedure);
+  RegisterClassOnce(windowSpec, instance, &WindowObject::Procedure);
   const HWND window =
-      CreateWindowExW(spec.exStyle, spec.className, spec.text, spec.style, spec.x, spec.y,
-                      spec.width, spec.height, nullptr, nullptr, instance, this);
+      CreateWindowExW(windowSpec.exStyle, windowSpec.className, windowSpec.text, windowSpec.style, windowSpec.x, windowSpec.y,
+                      windowSpec.width, windowSpec.height, nullptr, nullptr, instance, this);
   if (window == nullptr) {
-    throw EOutOfResources(u"Cannot create the window of class " + FromWinText(spec.className) +
+    throw EOutOfResources(u"Cannot create the window of class " + FromWinText(windowSpec.className) +
                           u".");
   }
   handle_ = window;  // already set by WM_NCCREATE; the result is the same window

@@ -35,7 +35,7 @@ class WindowObject {
 
   // Registers the class on first use and creates the window, hidden and without owner.
   // Raises EOutOfResources when the system refuses either step.
-  void CreateHandle(const WindowSpec& spec);
+  void CreateHandle(const WindowSpec& windowSpec);
 
   // Detaches the object before destroying the window: the messages of the destruction then
   // go to the default handling instead of an object that may be half torn down.

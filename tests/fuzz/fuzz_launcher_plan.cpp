@@ -149,29 +149,29 @@ void CheckPress(const zix::TCustomIniFile& ini, const Entry& e, int32_t entryNum
 }
 
 void CheckButton(const zix::TCustomIniFile& ini, const zix::TGridLayout& grid, int32_t index) {
-  const zix::GameButtonSpec spec = zix::ReadGameButton(ini, grid, index);
-  Require(spec.tag == index + 1);
-  const std::u16string section = zix::EntrySectionName(spec.tag);
-  Require(zix::ParseInteger(section) == spec.tag && section.front() != u'0');
-  Require(spec.rect.width == grid.ButtonWidth && spec.rect.height == grid.ButtonHeight);
+  const zix::GameButtonSpec buttonSpec = zix::ReadGameButton(ini, grid, index);
+  Require(buttonSpec.tag == index + 1);
+  const std::u16string section = zix::EntrySectionName(buttonSpec.tag);
+  Require(zix::ParseInteger(section) == buttonSpec.tag && section.front() != u'0');
+  Require(buttonSpec.rect.width == grid.ButtonWidth && buttonSpec.rect.height == grid.ButtonHeight);
   if (index > 0) {
     const zix::ButtonRect before = zix::GameButtonRect(grid, index - 1);
     if (index % grid.ColCount != 0) {  // the same row, one column further right
-      Require(before.top == spec.rect.top);
-      Require(zix::WrapSub(spec.rect.left, before.left) ==
+      Require(before.top == buttonSpec.rect.top);
+      Require(zix::WrapSub(buttonSpec.rect.left, before.left) ==
               zix::WrapAdd(grid.ButtonWidth, grid.SpaceX));
     } else {  // the first column of the next row
-      Require(spec.rect.left == grid.OriginX);
-      Require(zix::WrapSub(spec.rect.top, before.top) ==
+      Require(buttonSpec.rect.left == grid.OriginX);
+      Require(zix::WrapSub(buttonSpec.rect.top, before.top) ==
               zix::WrapAdd(grid.ButtonHeight, grid.SpaceY));
     }
   }
-  const Entry entry = ReadEntry(ini, spec.tag);
+  const Entry entry = ReadEntry(ini, buttonSpec.tag);
   for (const bool win64 : {false, true}) {
     for (const zix::VersionPair version :
          {zix::VersionPair{5, 1}, zix::VersionPair{6, 1}, zix::VersionPair{10, 0}}) {
-      CheckPress(ini, entry, spec.tag, win64, version, false);
-      CheckPress(ini, entry, spec.tag, win64, version, true);
+      CheckPress(ini, entry, buttonSpec.tag, win64, version, false);
+      CheckPress(ini, entry, buttonSpec.tag, win64, version, true);
     }
   }
 }

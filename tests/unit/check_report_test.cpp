@@ -41,11 +41,11 @@ TEST(CheckReport, WindowAndGridComeFromTheLauncherLayout) {
   const std::pair<int32_t, int32_t> places[] = {{132, 53}, {232, 53}, {132, 108}, {232, 108},
                                                 {132, 163}};
   for (size_t i = 0; i < 5; ++i) {
-    EXPECT_EQ(r.buttons[i].spec.tag, static_cast<int32_t>(i + 1));
-    EXPECT_EQ(r.buttons[i].spec.rect.left, places[i].first) << i;
-    EXPECT_EQ(r.buttons[i].spec.rect.top, places[i].second) << i;
-    EXPECT_EQ(r.buttons[i].spec.rect.width, 80);
-    EXPECT_EQ(r.buttons[i].spec.rect.height, 35);
+    EXPECT_EQ(r.buttons[i].buttonSpec.tag, static_cast<int32_t>(i + 1));
+    EXPECT_EQ(r.buttons[i].buttonSpec.rect.left, places[i].first) << i;
+    EXPECT_EQ(r.buttons[i].buttonSpec.rect.top, places[i].second) << i;
+    EXPECT_EQ(r.buttons[i].buttonSpec.rect.width, 80);
+    EXPECT_EQ(r.buttons[i].buttonSpec.rect.height, 35);
     EXPECT_FALSE(r.buttons[i].outsideClient);
   }
 }
@@ -60,8 +60,8 @@ TEST(CheckReport, DefaultClientIsTheOuterSizeLessAWindows10Frame) {
 TEST(CheckReport, CaptionsTooltipsAndAccessKeys) {
   const auto checked = Check(kFiveGames, {}, kFiles);
   const auto& buttons = checked->report.buttons;
-  EXPECT_EQ(buttons[0].spec.caption, u"&Play");
-  EXPECT_EQ(buttons[0].spec.hint, u"abc|def");
+  EXPECT_EQ(buttons[0].buttonSpec.caption, u"&Play");
+  EXPECT_EQ(buttons[0].buttonSpec.hint, u"abc|def");
   EXPECT_EQ(buttons[0].tooltip, u"abc");
   EXPECT_EQ(buttons[0].accessKey.value_or(u'?'), u'P');
   EXPECT_FALSE(buttons[1].accessKey.has_value()) << "\"&&\" is no access key";

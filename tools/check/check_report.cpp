@@ -75,12 +75,12 @@ CheckReport BuildCheckReport(const LoadedSettings& loaded, const CheckOptions& o
   report.buttons.reserve(static_cast<size_t>(listed));
   for (int32_t index = 0; index < listed; ++index) {
     ButtonReport button;
-    button.spec = ReadGameButton(ini, report.grid, index);
-    button.tooltip = std::u16string(ShortHint(button.spec.hint));
-    button.accessKey = AccessKeyOf(button.spec.caption);
-    button.outsideClient = !InsideClient(button.spec.rect, report.client);
+    button.buttonSpec = ReadGameButton(ini, report.grid, index);
+    button.tooltip = std::u16string(ShortHint(button.buttonSpec.hint));
+    button.accessKey = AccessKeyOf(button.buttonSpec.caption);
+    button.outsideClient = !InsideClient(button.buttonSpec.rect, report.client);
     for (const bool win64 : report.systems)
-      button.outcomes.push_back(Press(ini, button.spec.tag, win64, options, exists));
+      button.outcomes.push_back(Press(ini, button.buttonSpec.tag, win64, options, exists));
     report.buttons.push_back(std::move(button));
   }
 

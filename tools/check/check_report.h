@@ -35,7 +35,7 @@ struct SystemOutcome {
 };
 
 struct ButtonReport {
-  GameButtonSpec spec;
+  GameButtonSpec buttonSpec;
   std::u16string tooltip;  // the part of the Hint a tooltip shows
   std::optional<char16_t> accessKey;
   bool outsideClient = false;

@@ -32,7 +32,7 @@ class EntryChecker {
       : ini_(ini), report_(report), warnings_(warnings) {}
 
   void Check(const ButtonReport& button) {
-    const std::u16string name = EntrySectionName(button.spec.tag);
+    const std::u16string name = EntrySectionName(button.buttonSpec.tag);
     section_ = FirstSection(ini_.Document(), name);
     entry_ = u"entry " + name;
     const auto minOs = CheckBound(name, keys::kMinOs.name, u"lower");

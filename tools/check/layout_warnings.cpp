@@ -13,8 +13,8 @@ bool Overlap(const ButtonRect& a, const ButtonRect& b) {
 }
 
 std::u16string Place(const ButtonReport& button) {
-  const ButtonRect& r = button.spec.rect;
-  return u"entry " + Decimal(button.spec.tag) + u" at " + Decimal(r.left) + u"," + Decimal(r.top) +
+  const ButtonRect& r = button.buttonSpec.rect;
+  return u"entry " + Decimal(button.buttonSpec.tag) + u" at " + Decimal(r.left) + u"," + Decimal(r.top) +
          u" size " + Decimal(r.width) + u"x" + Decimal(r.height);
 }
 
@@ -63,7 +63,7 @@ void AddLayoutWarnings(const IniDocument& document, const CheckReport& report, W
   const Neighbour neighbours[] = {{1, columns >= 2, u"space_x"}, {columns, true, u"space_y"}};
   for (const auto& [step, exists, key] : neighbours) {
     if (!exists || step >= buttons.size()) continue;
-    if (!Overlap(buttons[0].spec.rect, buttons[step].spec.rect)) continue;
+    if (!Overlap(buttons[0].buttonSpec.rect, buttons[step].buttonSpec.rect)) continue;
     warnings.push_back({lineOf(key), "button-overlap",
                         u"buttons overlap: " + Place(buttons[0]) + u" and " +
                             Place(buttons[step]) + u"; make " + std::u16string(key) +

@@ -75,7 +75,7 @@ std::string ReportSvg(const CheckReport& report) {
   Box view{0, 0, outerWidth, outerHeight};
   view.Include(clientLeft, clientTop, clientWidth, clientHeight);
   for (const ButtonReport& button : report.buttons) {
-    const ButtonRect& r = button.spec.rect;
+    const ButtonRect& r = button.buttonSpec.rect;
     view.Include(std::clamp<int64_t>(clientLeft + r.left, -kMaxReach, kMaxReach),
                  std::clamp<int64_t>(clientTop + r.top, -kMaxReach, kMaxReach),
                  std::min<int64_t>(r.width, kMaxReach), std::min<int64_t>(r.height, kMaxReach));
@@ -107,12 +107,12 @@ std::string ReportSvg(const CheckReport& report) {
          Num(clientWidth) + "\" height=\"" + Num(clientHeight) + "\" fill=\"#f0f0f0\"/>\n";
 
   for (const ButtonReport& button : report.buttons) {
-    const ButtonRect& r = button.spec.rect;
+    const ButtonRect& r = button.buttonSpec.rect;
     const int64_t x = clientLeft + r.left;
     const int64_t y = clientTop + r.top;
     const int64_t w = std::max<int64_t>(r.width, 0);
     const int64_t h = std::max<int64_t>(r.height, 0);
-    const std::string id = Num(button.spec.tag);
+    const std::string id = Num(button.buttonSpec.tag);
     svg += "<g id=\"button-" + id + "\">\n";
     svg += "<clipPath id=\"clip-" + id + "\"><rect x=\"" + Num(x) + "\" y=\"" + Num(y) +
            "\" width=\"" + Num(w) + "\" height=\"" + Num(h) + "\"/></clipPath>\n";
@@ -123,7 +123,7 @@ std::string ReportSvg(const CheckReport& report) {
            "/>\n";
     svg += "<text x=\"" + Num(x + w / 2) + "\" y=\"" + Num(y + h / 2 + 4) +
            "\" text-anchor=\"middle\" clip-path=\"url(#clip-" + id + ")\">" +
-           CaptionMarkup(button.spec.caption) + "</text>\n";
+           CaptionMarkup(button.buttonSpec.caption) + "</text>\n";
     svg += "</g>\n";
   }
   svg += "</svg>\n";

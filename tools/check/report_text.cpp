@@ -29,8 +29,8 @@ std::u16string OutcomeText(const SystemOutcome& outcome) {
 }
 
 void AppendButton(std::u16string& out, const ButtonReport& button) {
-  const ButtonRect& r = button.spec.rect;
-  out += u"\n[" + Decimal(button.spec.tag) + u"] " + Quote(button.spec.caption) + u" at " +
+  const ButtonRect& r = button.buttonSpec.rect;
+  out += u"\n[" + Decimal(button.buttonSpec.tag) + u"] " + Quote(button.buttonSpec.caption) + u" at " +
          Decimal(r.left) + u"," + Decimal(r.top) + u" size " + Decimal(r.width) + u"x" +
          Decimal(r.height);
   out += button.accessKey ? u", access key " + std::u16string(1, *button.accessKey)
@@ -38,7 +38,7 @@ void AppendButton(std::u16string& out, const ButtonReport& button) {
   if (button.outsideClient) out += u", outside the client area";
   out += u"\n    ";
   out += button.tooltip.empty() ? std::u16string(u"no tooltip") : u"tooltip " + Quote(button.tooltip);
-  if (button.tooltip != button.spec.hint) out += u" (Hint " + Quote(button.spec.hint) + u")";
+  if (button.tooltip != button.buttonSpec.hint) out += u" (Hint " + Quote(button.buttonSpec.hint) + u")";
   out += u"\n";
 
   const bool alike = button.outcomes.size() == 2 &&
