@@ -85,24 +85,24 @@ void Tfrmmain::CreateHandle() {
   // Without the frame's size the window starts too small; the correction below fixes it.
   static_cast<void>(AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle));
 
-  WindowSpec spec;
-  spec.className = kClassName;
-  spec.text = kCaption;
-  spec.style = kStyle;
-  spec.exStyle = kExStyle;
-  spec.width = outer.right - outer.left;
-  spec.height = outer.bottom - outer.top;
-  spec.icon = Application->Icon();
-  spec.smallIcon = Application->SmallIcon();
-  spec.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  WindowObject::CreateHandle(spec);
+  WindowSpec windowSpec;
+  windowSpec.className = kClassName;
+  windowSpec.text = kCaption;
+  windowSpec.style = kStyle;
+  windowSpec.exStyle = kExStyle;
+  windowSpec.width = outer.right - outer.left;
+  windowSpec.height = outer.bottom - outer.top;
+  windowSpec.icon = Application->Icon();
+  windowSpec.smallIcon = Application->SmallIcon();
+  windowSpec.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  WindowObject::CreateHandle(windowSpec);
 
   // The frame the system really draws may differ from the computed one.
   const RECT actual = ClientRectOf(Handle());
   const int32_t missingWidth = client.width - (actual.right - actual.left);
   const int32_t missingHeight = client.height - (actual.bottom - actual.top);
   if (missingWidth != 0 || missingHeight != 0) {
-    SetOuterSize(Handle(), spec.width + missingWidth, spec.height + missingHeight);
+    SetOuterSize(Handle(), windowSpec.width + missingWidth, windowSpec.height + missingHeight);
   }
 }
 
@@ -132,31 +132,31 @@ void Tfrmmain::CreateGameButtons() {
   }
 }
 
-const TButton& Tfrmmain::AddGameButton(const GameButtonSpec& spec) {
+const TButton& Tfrmmain::AddGameButton(const GameButtonSpec& buttonSpec) {
   if (buttons_.size() >= kMostGameButtons) {
-    throw EOutOfResources(u"Cannot create game button " + DecimalText(static_cast<uint32_t>(spec.tag)) +
+    throw EOutOfResources(u"Cannot create game button " + DecimalText(static_cast<uint32_t>(buttonSpec.tag)) +
                           u": a window holds at most " + DecimalText(kMostGameButtons) +
                           u" game buttons");
   }
   // Unsigned: the identifier of a very large entry number wraps instead of overflowing.
-  const auto controlId = static_cast<UINT_PTR>(kFirstControlId + static_cast<uint32_t>(spec.tag));
+  const auto controlId = static_cast<UINT_PTR>(kFirstControlId + static_cast<uint32_t>(buttonSpec.tag));
   // The caption follows once the control exists: Wine hands back a handle that names no window
   // when the text given at creation is near a megabyte, while setting it afterwards works.
   const HWND control = CreateWindowExW(
-      0, L"BUTTON", L"", kButtonStyle, spec.rect.left, spec.rect.top, spec.rect.width,
-      spec.rect.height, Handle(), reinterpret_cast<HMENU>(controlId), GetModuleHandleW(nullptr),
+      0, L"BUTTON", L"", kButtonStyle, buttonSpec.rect.left, buttonSpec.rect.top, buttonSpec.rect.width,
+      buttonSpec.rect.height, Handle(), reinterpret_cast<HMENU>(controlId), GetModuleHandleW(nullptr),
       nullptr);
   if (control == nullptr || !IsWindow(control)) {
-    throw EOutOfResources(u"Cannot create game button " + DecimalText(static_cast<uint32_t>(spec.tag)) +
+    throw EOutOfResources(u"Cannot create game button " + DecimalText(static_cast<uint32_t>(buttonSpec.tag)) +
                           u": the system refused another window after " +
                           DecimalText(buttons_.size()) + u" game buttons");
   }
   // From here the main window owns the control; the record below only refers to it.
-  buttons_.push_back(TButton{control, spec.tag, spec.hint, true});
+  buttons_.push_back(TButton{control, buttonSpec.tag, buttonSpec.hint, true});
   // A caption the system cannot take leaves the button without one; it still starts its entry.
-  static_cast<void>(SetWindowTextW(control, WinText(spec.caption)));
+  static_cast<void>(SetWindowTextW(control, WinText(buttonSpec.caption)));
   // A new control's slot holds 0; there is no previous value to keep.
-  static_cast<void>(SetWindowLongPtrW(control, GWLP_USERDATA, spec.tag));
+  static_cast<void>(SetWindowLongPtrW(control, GWLP_USERDATA, buttonSpec.tag));
   // WM_SETFONT has no answer.
   static_cast<void>(SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE));
   return buttons_.back();

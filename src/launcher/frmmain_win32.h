@@ -49,7 +49,7 @@ class Tfrmmain final : public TForm {
 
  private:
   void CreateGameButtons();
-  const TButton& AddGameButton(const GameButtonSpec& spec);
+  const TButton& AddGameButton(const GameButtonSpec& buttonSpec);
   void GameButtonClick(const TButton& Sender);
   void FormClose(const TForm* Sender, TCloseAction& Action);
   void OnActivate(bool activating, bool minimised);
