@@ -114,6 +114,10 @@ LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SETTINGCHANGE:
       format_.Refresh();
       break;
+    case WM_ACTIVATEAPP:
+      // Every top-level window of the thread hears of it, this hidden one included.
+      if (hooks_) hooks_->ActivationChanged();
+      break;
     default:
       if (message == taskbarCreated_ && taskbarCreated_ != 0) format_.Refresh();
       break;

@@ -29,6 +29,9 @@ class MessageLoopHooks {
   virtual bool PreDispatch(MSG& message) = 0;
   // The queue is empty and the loop is about to wait.
   virtual void Idle() = 0;
+  // The launcher was activated or deactivated. Activation is sent to the windows, never
+  // queued, so the loop itself would not see it.
+  virtual void ActivationChanged() = 0;
   // The exit clean-up switches tooltips off.
   virtual void Shutdown() noexcept = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "app/application_win32.h"
 #include "app/error_report_win32.h"
+#include "app/frame_input_win32.h"
 #include "launcher/frmmain_win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -18,6 +19,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     application.emplace();
     Application = &*application;
+    // Process initialisation also switches tooltips on.
+    Application->SetLoopHooks(MakeFrameInputHooks());
 
     // The program block: no guard of its own, so an error here ends in the fatal box.
     Application->Initialize();
