@@ -54,15 +54,15 @@ TApplication::TApplication()
   }
   // Never shown: it owns the message boxes shown while no launcher window is active, which
   // open centred on it.
-  WindowSpec spec;
-  spec.className = kApplicationClass;
-  spec.text = WinText(title_);
-  spec.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
-  spec.x = (workArea.left + workArea.right) / 2;
-  spec.y = (workArea.top + workArea.bottom) / 2;
-  spec.icon = icon_;
-  spec.smallIcon = smallIcon_;
-  CreateHandle(spec);
+  WindowSpec windowSpec;
+  windowSpec.className = kApplicationClass;
+  windowSpec.text = WinText(title_);
+  windowSpec.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+  windowSpec.x = (workArea.left + workArea.right) / 2;
+  windowSpec.y = (workArea.top + workArea.bottom) / 2;
+  windowSpec.icon = icon_;
+  windowSpec.smallIcon = smallIcon_;
+  CreateHandle(windowSpec);
 }
 
 TApplication::~TApplication() {

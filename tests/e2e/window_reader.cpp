@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "text_convert.h"
+#include "user_input.h"
 
 namespace zix::e2e {
 namespace {
@@ -123,24 +124,9 @@ HWND ChildWithId(HWND parent, int id) { return GetDlgItem(parent, id); }
 bool ClickButton(HWND button) { return PostMessageW(button, BM_CLICK, 0, 0); }
 
 bool MouseClick(HWND window) {
-  RECT rect{};
-  if (!GetWindowRect(window, &rect)) return false;
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  if (screenWidth <= 1 || screenHeight <= 1) return false;
-  // Absolute mouse coordinates run from 0 to 65535 across the primary screen.
-  const LONG x = MulDiv((rect.left + rect.right) / 2, 65535, screenWidth - 1);
-  const LONG y = MulDiv((rect.top + rect.bottom) / 2, 65535, screenHeight - 1);
-  INPUT inputs[3]{};
-  for (INPUT& input : inputs) {
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x;
-    input.mi.dy = y;
-  }
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  return SendInput(3, inputs, sizeof(INPUT)) == 3;
+  // The pointer must rest on the button before the press: a press sent while Wine is still
+  // echoing the move lands where the pointer was, and the click is lost.
+  return MovePointer(CentreOf(window)) && ClickLeft();
 }
 
 bool PostClose(HWND window) { return PostMessageW(window, WM_CLOSE, 0, 0); }
