@@ -57,11 +57,11 @@ class PaintSession {
 
 THintWindow::THintWindow() : ownFont_(CreateStatusFont()) {
   font_ = ownFont_ ? ownFont_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  WindowSpec spec;
-  spec.className = kClassName;
-  spec.style = kStyle;
-  spec.exStyle = kExStyle;
-  CreateHandle(spec);
+  WindowSpec windowSpec;
+  windowSpec.className = kClassName;
+  windowSpec.style = kStyle;
+  windowSpec.exStyle = kExStyle;
+  CreateHandle(windowSpec);
 }
 
 THintWindow::~THintWindow() { DestroyHandle(); }
