@@ -1,40 +1,11 @@
 #pragma once
-// Small move-only owners for the handles the frame holds. Each one releases exactly once.
+// The frame's own owners: fonts, windows, and a screen DC with what is selected into it.
 
 #include <windows.h>
 
-#include <utility>
+#include "platform/unique_handle_win32.h"
 
 namespace zix {
-
-template <class Handle, auto Release>
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(Handle handle) : handle_(handle) {}
-  ~UniqueHandle() { reset(); }
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    if (this != &other) reset(other.release());
-    return *this;
-  }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  Handle release() { return std::exchange(handle_, nullptr); }
-  void reset(Handle handle = nullptr) {
-    if (handle_ != nullptr) {
-      // Release failing leaves nothing to retry: the handle is gone from our side either way.
-      static_cast<void>(Release(handle_));
-    }
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_ = nullptr;
-};
 
 inline BOOL DeleteFont(HFONT font) { return DeleteObject(font); }
 using UniqueFont = UniqueHandle<HFONT, DeleteFont>;

@@ -26,6 +26,7 @@ class UniqueResource {
 
   Handle get() const { return handle_; }
   bool valid() const { return handle_ != Traits::Invalid(); }
+  explicit operator bool() const { return valid(); }
 
   Handle release() { return std::exchange(handle_, Traits::Invalid()); }
 
@@ -62,6 +63,16 @@ struct LocalMemoryTraits {  // FORMAT_MESSAGE_ALLOCATE_BUFFER hands out LocalAll
   static Handle Invalid() { return nullptr; }
   static bool Close(Handle memory) { return LocalFree(memory) == nullptr; }
 };
+
+// Handles whose "none" is NULL and that one function releases (fonts, windows, bitmaps...).
+template <typename H, auto Release>
+struct NullHandleTraits {
+  using Handle = H;
+  static Handle Invalid() { return nullptr; }
+  static bool Close(Handle handle) { return Release(handle) != 0; }
+};
+template <typename H, auto Release>
+using UniqueHandle = UniqueResource<NullHandleTraits<H, Release>>;
 
 using UniqueFileHandle = UniqueResource<FileHandleTraits>;
 using UniqueFindHandle = UniqueResource<FindHandleTraits>;
