@@ -31,6 +31,7 @@ constexpr uint32_t kFirstControlId = 1000;  // keeps every button clear of IDOK 
 // program of the session with it) when the windows run out. Stopping here makes both end in
 // the same clear error.
 constexpr size_t kMostGameButtons = 10000;
+constexpr size_t kLongestCaptionAtCreation = 4096;
 
 // The height of "0" in the font, by which the creation size follows the font.
 int32_t TextHeightOfZero(HDC dc, HFONT font) {
@@ -138,14 +139,17 @@ const TButton& Tfrmmain::AddGameButton(const GameButtonSpec& buttonSpec) {
                           u": a window holds at most " + DecimalText(kMostGameButtons) +
                           u" game buttons");
   }
-  // Unsigned: the identifier of a very large entry number wraps instead of overflowing.
+  // The identifier is how a control is found again (see FindGameButton); with at most
+  // kMostGameButtons buttons it stays far below the 16 bits that WM_COMMAND carries.
   const auto controlId = static_cast<UINT_PTR>(kFirstControlId + static_cast<uint32_t>(buttonSpec.tag));
-  // The caption follows once the control exists: Wine hands back a handle that names no window
-  // when the text given at creation is near a megabyte, while setting it afterwards works.
+  // Wine hands back a handle that names no window when the text given at creation is near a
+  // megabyte, so a long caption follows once the control exists; a short one comes with the
+  // creation, which under Wine saves one trip to its server per button.
+  const bool captionAtCreation = buttonSpec.caption.size() <= kLongestCaptionAtCreation;
   const HWND control = CreateWindowExW(
-      0, L"BUTTON", L"", kButtonStyle, buttonSpec.rect.left, buttonSpec.rect.top, buttonSpec.rect.width,
-      buttonSpec.rect.height, Handle(), reinterpret_cast<HMENU>(controlId), GetModuleHandleW(nullptr),
-      nullptr);
+      0, L"BUTTON", captionAtCreation ? WinText(buttonSpec.caption) : L"", kButtonStyle,
+      buttonSpec.rect.left, buttonSpec.rect.top, buttonSpec.rect.width, buttonSpec.rect.height,
+      Handle(), reinterpret_cast<HMENU>(controlId), GetModuleHandleW(nullptr), nullptr);
   if (control == nullptr || !IsWindow(control)) {
     throw EOutOfResources(u"Cannot create game button " + DecimalText(static_cast<uint32_t>(buttonSpec.tag)) +
                           u": the system refused another window after " +
@@ -153,10 +157,10 @@ const TButton& Tfrmmain::AddGameButton(const GameButtonSpec& buttonSpec) {
   }
   // From here the main window owns the control; the record below only refers to it.
   buttons_.push_back(TButton{control, buttonSpec.tag, buttonSpec.hint, true});
-  // A caption the system cannot take leaves the button without one; it still starts its entry.
-  static_cast<void>(SetWindowTextW(control, WinText(buttonSpec.caption)));
-  // A new control's slot holds 0; there is no previous value to keep.
-  static_cast<void>(SetWindowLongPtrW(control, GWLP_USERDATA, buttonSpec.tag));
+  if (!captionAtCreation) {
+    // A caption the system cannot take leaves the button without one; it still starts its entry.
+    static_cast<void>(SetWindowTextW(control, WinText(buttonSpec.caption)));
+  }
   // WM_SETFONT has no answer.
   static_cast<void>(SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE));
   return buttons_.back();
@@ -164,11 +168,13 @@ const TButton& Tfrmmain::AddGameButton(const GameButtonSpec& buttonSpec) {
 
 const TButton* Tfrmmain::FindGameButton(HWND control) const {
   if (control == nullptr) return nullptr;
-  // The tag stored with the control names its place; the handle there must be the same
-  // control, so that a stray notification from another window is never taken for a click.
-  const LONG_PTR tag = GetWindowLongPtrW(control, GWLP_USERDATA);
-  if (tag < 1 || static_cast<uint64_t>(tag) > buttons_.size()) return nullptr;
-  const TButton& button = buttons_[static_cast<size_t>(tag - 1)];
+  // The identifier names the button's place; the handle there must be the same control, so
+  // that a stray notification from another window is never taken for a click.
+  const int controlId = GetDlgCtrlID(control);
+  if (controlId <= static_cast<int>(kFirstControlId)) return nullptr;
+  const size_t tag = static_cast<size_t>(controlId) - kFirstControlId;
+  if (tag > buttons_.size()) return nullptr;
+  const TButton& button = buttons_[tag - 1];
   return button.Handle == control ? &button : nullptr;
 }
 
