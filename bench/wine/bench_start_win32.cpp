@@ -5,6 +5,7 @@
 // waits for the program to end.
 //
 // bench_start.exe RUNS PROGRAM...
+// A PROGRAM may carry its arguments after a "|" (which no Windows path holds): "C:\least.exe|10".
 // Every program runs RUNS times after one start that warms the caches and is not counted; the
 // programs take turns, so that a change in the machine's load falls on all of them alike. One
 // line per program: its path, the median and the fastest start in milliseconds, and the median
@@ -98,8 +99,11 @@ void EndProgram(HANDLE process, HWND window) {
   static_cast<void>(WaitForSingleObject(process, kExitTimeoutMs));
 }
 
-std::optional<Start> StartOnce(const std::wstring& program) {
+std::optional<Start> StartOnce(const std::wstring& programAndArguments) {
+  const size_t bar = programAndArguments.find(L'|');
+  const std::wstring program = programAndArguments.substr(0, bar);
   std::wstring commandLine = L"\"" + program + L"\"";
+  if (bar != std::wstring::npos) commandLine += L" " + programAndArguments.substr(bar + 1);
   const std::wstring folder = FolderOf(program);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
