@@ -275,6 +275,21 @@ std::string MegabyteTitleAndCaption() {
   return Utf8File(Grid(2, 2, "title=" + text + "\r\n[1]\r\nText=" + text + "\r\n"));
 }
 
+// Captions either side of the longest one the launcher gives a button as it creates it; a
+// longer one is set afterwards. Both ways must show the whole caption.
+template <size_t Length>
+std::u16string CaptionOfLength() {
+  std::u16string text;
+  while (text.size() < Length) text += u"标题 caption ";
+  text.resize(Length);
+  text.back() = u'|';  // an end that trimming leaves alone
+  return text;
+}
+template <size_t Length>
+std::string SettingsWithCaptionOfLength() {
+  return Utf8File(Grid(2, 2, "[1]\r\nText=" + ToUtf8(CaptionOfLength<Length>()) + "\r\n"));
+}
+
 // Trimming takes the control characters at either end and keeps the ones inside.
 std::string ControlCharacters() {
   return Grid(2, 2,
@@ -356,6 +371,10 @@ INSTANTIATE_TEST_SUITE_P(
                                .spaceY = -7}},
         HostileCase{.name = "MegabyteTitleAndCaption", .settings = MegabyteTitleAndCaption,
                     .window = {.title = MegabyteText, .buttons = 2, .firstCaption = MegabyteText}},
+        HostileCase{.name = "CaptionOf4096Characters", .settings = SettingsWithCaptionOfLength<4096>,
+                    .window = {.buttons = 2, .firstCaption = CaptionOfLength<4096>}},
+        HostileCase{.name = "CaptionOf4097Characters", .settings = SettingsWithCaptionOfLength<4097>,
+                    .window = {.buttons = 2, .firstCaption = CaptionOfLength<4097>}},
         HostileCase{.name = "ControlCharactersInCaptions", .settings = ControlCharacters,
                     .window = {.title = ControlTitle, .buttons = 2, .firstCaption = ControlCaption}},
         HostileCase{.name = "FiftyMegabyteFile", .settings = FiftyMegabytes, .boundMs = 30000,
