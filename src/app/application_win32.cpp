@@ -4,8 +4,8 @@
 #include <ole2.h>
 
 #include "app/title_rule.h"
-#include "app/win_text_win32.h"
 #include "platform/files.h"
+#include "platform/wide_text_win32.h"
 
 namespace zix {
 

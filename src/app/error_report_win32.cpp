@@ -8,8 +8,8 @@
 #include "app/error_text.h"
 #include "app/processor_fault.h"
 #include "app/win_handles_win32.h"
-#include "app/win_text_win32.h"
 #include "platform/files.h"
+#include "platform/wide_text_win32.h"
 
 namespace zix {
 namespace {

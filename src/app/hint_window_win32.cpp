@@ -2,8 +2,8 @@
 
 #include "app/hint_placement.h"
 #include "app/pointer_shape_win32.h"
-#include "app/win_text_win32.h"
 #include "platform/exception.h"
+#include "platform/wide_text_win32.h"
 
 namespace zix {
 namespace {

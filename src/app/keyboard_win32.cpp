@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/keyboard_nav.h"
-#include "app/win_text_win32.h"
 #include "launcher/frmmain_win32.h"
+#include "platform/wide_text_win32.h"
 
 namespace zix {
 namespace {

@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "app/application_win32.h"
-#include "app/win_text_win32.h"
+#include "platform/wide_text_win32.h"
 
 namespace zix {
 namespace {

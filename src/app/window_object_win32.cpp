@@ -1,8 +1,8 @@
 #include "app/window_object_win32.h"
 
 #include "app/error_report_win32.h"
-#include "app/win_text_win32.h"
 #include "platform/exception.h"
+#include "platform/wide_text_win32.h"
 
 namespace zix {
 namespace {

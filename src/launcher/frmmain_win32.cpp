@@ -3,12 +3,12 @@
 #include <variant>
 
 #include "app/application_win32.h"
-#include "app/win_text_win32.h"
 #include "app/window_placement.h"
 #include "launcher/launch_decision.h"
 #include "platform/files.h"
 #include "platform/shell_launch.h"
 #include "platform/systems.h"
+#include "platform/wide_text_win32.h"
 #include "settings/launcher_keys.h"
 
 namespace zix {

@@ -1,5 +1,6 @@
 #pragma once
-// UTF-16 between the core (char16_t) and the Win32 edge (wchar_t): the same code units.
+// UTF-16 between the core (char16_t) and the Win32 edge (wchar_t): on Windows both are UTF-16
+// code units, so a text passes either as a view of the same units or as a copy of them.
 
 #include <string>
 #include <string_view>
@@ -7,6 +8,19 @@
 namespace zix {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide text is UTF-16");
+
+// The same units, for a call that only reads them while `text` lives.
+inline const wchar_t* WinText(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+inline std::u16string FromWinText(const wchar_t* text, size_t length) {
+  return std::u16string(reinterpret_cast<const char16_t*>(text), length);
+}
+
+inline std::u16string FromWinText(const wchar_t* text) {
+  return FromWinText(text, std::char_traits<wchar_t>::length(text));
+}
 
 inline std::wstring ToWide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
