@@ -39,6 +39,12 @@ for arch in i686 x86_64; do
   format=$(unzip -p "$zip" zixgame.exe > "$WORK/probe.exe" && "$arch-w64-mingw32-objdump" -f "$WORK/probe.exe" | sed -n 's/.*file format //p')
   want=pei-i386; [ "$arch" = x86_64 ] && want=pei-x86-64
   if [ "$format" = "$want" ]; then pass; else fail "$zip: zixgame.exe is $format, not $want"; fi
+  # Every library named here is loaded before the window shows; the shell's is loaded at the
+  # first press instead, and nothing beyond these may creep in unnoticed.
+  imports=$("$arch-w64-mingw32-objdump" -p "$WORK/probe.exe" | sed -n 's/.*DLL Name: //p' |
+            tr '[:lower:]' '[:upper:]' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')
+  if [ "$imports" = "GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL USER32.DLL" ]; then pass
+  else fail "$zip: zixgame.exe imports [$imports]"; fi
 done
 
 echo "== running from the unpacked x86_64 package"
