@@ -12,19 +12,13 @@
 #include <cwchar>
 #include <cwctype>
 
+#include "yardstick_window_win32.h"
+
 namespace {
 
 constexpr int kColumns = 4;
 constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 30;
-
-LRESULT CALLBACK LeastWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
 
 int CountFromCommandLine() {
   int count = 0;
@@ -46,20 +40,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   // The launcher works on without OLE as well; so does the yardstick.
   const bool ole = SUCCEEDED(OleInitialize(nullptr));
 
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = LeastWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = L"LeastLauncher";
-  if (RegisterClassExW(&windowClass) == 0) return 1;
-
-  HWND window = CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, L"LeastLauncher", L"least",
-                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS |
-                                    WS_CLIPCHILDREN,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 460, 290, nullptr, nullptr, instance,
-                                nullptr);
+  HWND window = zix::bench::CreateYardstickWindow(instance, L"LeastLauncher", L"least");
   if (window == nullptr) return 1;
   HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -80,17 +61,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   // The answer is the window's previous visibility, which was hidden.
   static_cast<void>(ShowWindow(window, showCommand));
 
-  MSG message;
-  int exitCode = 1;
-  for (;;) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0) exitCode = static_cast<int>(message.wParam);
-    if (got <= 0) break;
-    // Whether a character message was made does not matter here.
-    static_cast<void>(TranslateMessage(&message));
-    // The window procedure's answer is for the sender, and nothing sent here waits for one.
-    static_cast<void>(DispatchMessageW(&message));
-  }
+  const int exitCode = zix::bench::RunMessageLoop();
   // A font still selected somewhere is not deleted; the process ends at once either way.
   static_cast<void>(DeleteObject(font));
   if (ole) OleUninitialize();
