@@ -10,6 +10,7 @@
 #include "launcher_watch.h"
 #include "settings_bytes.h"
 #include "text_convert.h"
+#include "unique_handle.h"
 #include "window_reader.h"
 
 namespace zix::e2e {
@@ -61,6 +62,37 @@ TEST_F(LaunchBehaviour, MouseClickStartsTheGame) {
   const std::vector<GameRecord> records = WaitForRecords(1);
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].commandLine, u"\"" + folder_.Path() + u"fake.exe\" clicked");
+  EXPECT_EQ(CloseAndWaitForExit(main), 0u);
+}
+
+// A click notification names its control twice, by identifier and by handle; only a control
+// of the launcher's own with both right is a press. Another program's control with a game
+// button's identifier, and a menu-style command without a control, start nothing.
+TEST_F(LaunchBehaviour, NotificationsNotFromItsButtonsStartNothing) {
+  ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=2\r\n[1]\r\nexe=fake.exe\r\nParam=pressed\r\n"));
+  ASSERT_TRUE(folder_.AddFakeGame(u"fake.exe"));
+  ASSERT_TRUE(Start());
+  HWND main = WaitForMainWindow();
+  ASSERT_TRUE(main);
+  const UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                           nullptr, nullptr, nullptr));
+  ASSERT_TRUE(owner.get());
+  HWND impostor = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 10, 10, owner.get(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEntryOneButton)),
+                                  nullptr, nullptr);
+  ASSERT_TRUE(impostor);
+  ASSERT_EQ(GetDlgCtrlID(impostor), kEntryOneButton);
+  const WPARAM clicked = MAKEWPARAM(kEntryOneButton, BN_CLICKED);
+  ASSERT_TRUE(PostMessageW(main, WM_COMMAND, clicked, reinterpret_cast<LPARAM>(impostor)));
+  ASSERT_TRUE(PostMessageW(main, WM_COMMAND, clicked, 0));
+  ASSERT_TRUE(PostMessageW(main, WM_COMMAND, clicked, reinterpret_cast<LPARAM>(owner.get())));
+  EXPECT_FALSE(WaitForMessageBox(Launcher(), kQuietMs));
+  EXPECT_TRUE(Records().empty()) << "a notification from elsewhere started the game";
+
+  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+  const std::vector<GameRecord> records = WaitForRecords(1);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].commandLine, u"\"" + folder_.Path() + u"fake.exe\" pressed");
   EXPECT_EQ(CloseAndWaitForExit(main), 0u);
 }
 

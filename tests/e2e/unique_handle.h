@@ -85,11 +85,20 @@ struct GdiObjectTraits {
   }
 };
 
+struct WindowTraits {  // a window of the test's own thread; its children go with it
+  using Value = HWND;
+  static Value Invalid() noexcept { return nullptr; }
+  static void Close(Value value) noexcept {
+    (void)DestroyWindow(value);  // a window already gone leaves nothing to undo
+  }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
 
 }  // namespace zix::e2e
