@@ -124,11 +124,9 @@ class ClickError : public LauncherTest, public ::testing::WithParamInterface<Tit
 
 TEST_P(ClickError, ErrorBoxThenTheLauncherGoesOn) {
   const TitleCase& c = GetParam();
-  ASSERT_TRUE(folder_.WriteSettings(std::string("[set]\r\nCount=2\r\n[1]\r\nexe=fake.exe\r\n") + c.bound +
-                                    "[2]\r\nexe=fake.exe\r\n"));
-  ASSERT_TRUE(folder_.AddFakeGame(u"fake.exe"));
-  ASSERT_TRUE(Start());
-  HWND main = WaitForMainWindow();
+  HWND main = StartWithGames(
+      std::string("[set]\r\nCount=2\r\n[1]\r\nexe=fake.exe\r\n") + c.bound + "[2]\r\nexe=fake.exe\r\n",
+      {u"fake.exe"});
   ASSERT_TRUE(main);
   for (int press = 0; press < 2; ++press) {
     SCOPED_TRACE("press " + std::to_string(press + 1));

@@ -23,10 +23,9 @@ using LaunchBehaviour = LauncherTest;
 // Whether the shell starts the game anyway is the platform's business (Wine 8 does, in some
 // folder of its choosing); the launcher neither checks the folder nor says anything.
 TEST_F(LaunchBehaviour, MissingWorkingFolderGetsNoMessage) {
-  ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=2\r\n[1]\r\nexe=fake.exe\r\ncurDir=no such folder\r\n"));
-  ASSERT_TRUE(folder_.AddFakeGame(u"fake.exe"));
-  ASSERT_TRUE(Start());
-  HWND main = WaitForMainWindow();
+  HWND main = StartWithGames(
+      "[set]\r\nCount=2\r\n[1]\r\nexe=fake.exe\r\ncurDir=no such folder\r\n",
+      {u"fake.exe"});
   ASSERT_TRUE(main);
   ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
   EXPECT_FALSE(WaitForMessageBox(Launcher(), kQuietMs)) << "a failed start shows no message";
@@ -37,10 +36,8 @@ TEST_F(LaunchBehaviour, MissingWorkingFolderGetsNoMessage) {
 }
 
 TEST_F(LaunchBehaviour, EveryPressStartsTheGameAgain) {
-  ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=2\r\n[2]\r\nexe=fake.exe\r\nParam=again\r\n"));
-  ASSERT_TRUE(folder_.AddFakeGame(u"fake.exe"));
-  ASSERT_TRUE(Start());
-  HWND main = WaitForMainWindow();
+  HWND main =
+      StartWithGames("[set]\r\nCount=2\r\n[2]\r\nexe=fake.exe\r\nParam=again\r\n", {u"fake.exe"});
   ASSERT_TRUE(main);
   HWND second = ChildWithId(main, kEntryOneButton + 1);
   ASSERT_TRUE(ClickButton(second));
@@ -53,10 +50,8 @@ TEST_F(LaunchBehaviour, EveryPressStartsTheGameAgain) {
 }
 
 TEST_F(LaunchBehaviour, MouseClickStartsTheGame) {
-  ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=3\r\n[3]\r\nexe=fake.exe\r\nParam=clicked\r\n"));
-  ASSERT_TRUE(folder_.AddFakeGame(u"fake.exe"));
-  ASSERT_TRUE(Start());
-  HWND main = WaitForMainWindow();
+  HWND main =
+      StartWithGames("[set]\r\nCount=3\r\n[3]\r\nexe=fake.exe\r\nParam=clicked\r\n", {u"fake.exe"});
   ASSERT_TRUE(main);
   ASSERT_TRUE(MouseClick(ChildWithId(main, kEntryOneButton + 2)));
   const std::vector<GameRecord> records = WaitForRecords(1);
@@ -69,10 +64,8 @@ TEST_F(LaunchBehaviour, MouseClickStartsTheGame) {
 // of the launcher's own with both right is a press. Another program's control with a game
 // button's identifier, and a menu-style command without a control, start nothing.
 TEST_F(LaunchBehaviour, NotificationsNotFromItsButtonsStartNothing) {
-  ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=2\r\n[1]\r\nexe=fake.exe\r\nParam=pressed\r\n"));
-  ASSERT_TRUE(folder_.AddFakeGame(u"fake.exe"));
-  ASSERT_TRUE(Start());
-  HWND main = WaitForMainWindow();
+  HWND main =
+      StartWithGames("[set]\r\nCount=2\r\n[1]\r\nexe=fake.exe\r\nParam=pressed\r\n", {u"fake.exe"});
   ASSERT_TRUE(main);
   const UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
                                            nullptr, nullptr, nullptr));
@@ -97,10 +90,9 @@ TEST_F(LaunchBehaviour, NotificationsNotFromItsButtonsStartNothing) {
 }
 
 TEST_F(LaunchBehaviour, AfterAMessageTheLauncherIsAsBefore) {
-  ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=2\r\n[1]\r\nexe=missing.exe\r\n[2]\r\nexe=fake.exe\r\n"));
-  ASSERT_TRUE(folder_.AddFakeGame(u"fake.exe"));
-  ASSERT_TRUE(Start());
-  HWND main = WaitForMainWindow();
+  HWND main = StartWithGames(
+      "[set]\r\nCount=2\r\n[1]\r\nexe=missing.exe\r\n[2]\r\nexe=fake.exe\r\n",
+      {u"fake.exe"});
   ASSERT_TRUE(main);
   for (int press = 0; press < 2; ++press) {
     SCOPED_TRACE("press " + std::to_string(press + 1));
@@ -117,11 +109,7 @@ TEST_F(LaunchBehaviour, AfterAMessageTheLauncherIsAsBefore) {
 
 TEST_F(LaunchBehaviour, SettingsAreTheCopyTakenAtStart) {
   const std::string atStart = "[set]\r\nCount=2\r\n[1]\r\nexe=first.exe\r\n";
-  ASSERT_TRUE(folder_.WriteSettings(atStart));
-  ASSERT_TRUE(folder_.AddFakeGame(u"first.exe"));
-  ASSERT_TRUE(folder_.AddFakeGame(u"second.exe"));
-  ASSERT_TRUE(Start());
-  HWND main = WaitForMainWindow();
+  HWND main = StartWithGames(atStart, {u"first.exe", u"second.exe"});
   ASSERT_TRUE(main);
   ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=2\r\n[1]\r\nexe=second.exe\r\n"));
   ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));

@@ -36,6 +36,21 @@ bool LauncherTest::Start(LaunchOptions options) {
   return launcher_->ok();
 }
 
+HWND LauncherTest::StartWithGames(std::string_view settings,
+                                  std::initializer_list<std::u16string_view> games) {
+  if (!folder_.WriteSettings(settings)) {
+    ADD_FAILURE() << "cannot write the settings file";
+    return nullptr;
+  }
+  for (const std::u16string_view game : games) {
+    if (!folder_.AddFakeGame(game)) {
+      ADD_FAILURE() << "cannot put a fake game at " << ToUtf8(std::u16string(game));
+      return nullptr;
+    }
+  }
+  return Start() ? WaitForMainWindow() : nullptr;
+}
+
 HWND LauncherTest::WaitForMainWindow() {
   if (!launcher_) return nullptr;
   const Sighting seen = WaitForSighting(*launcher_, kAppearMs);

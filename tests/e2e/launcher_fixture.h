@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "folder_snapshot.h"
@@ -36,6 +38,9 @@ class LauncherTest : public ::testing::Test {
 
   // The visible main window; null, with a failure added, when something else came first.
   HWND WaitForMainWindow();
+  // The usual start: the settings written, a fake game at each path, the launcher started and
+  // its main window awaited; null, with a failure added, when any step fails.
+  HWND StartWithGames(std::string_view settings, std::initializer_list<std::u16string_view> games);
   // The first visible message box, read; nothing, with a failure added, when none came.
   std::optional<MessageBoxFacts> WaitForBox();
   // The end of the run: its exit code (nothing after the bound), then the folder check.
