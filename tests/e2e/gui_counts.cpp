@@ -36,10 +36,14 @@ struct GdiHandleEntry {
 static_assert(sizeof(GdiHandleEntry) == 24);
 constexpr size_t kGdiTableEntries = 0x10000;
 // Where the process block keeps the table's address.
+constexpr size_t kPeb64GdiTableOffset = 0xF8;
 #ifdef _WIN64
-constexpr size_t kPebGdiTableOffset = 0xF8;
+constexpr size_t kPebGdiTableOffset = kPeb64GdiTableOffset;
 #else
 constexpr size_t kPebGdiTableOffset = 0x94;
+// Under WOW64, Wine 8 writes the address only into the process's 64-bit block, which it keeps
+// one page below the 32-bit block that a 32-bit caller is shown.
+constexpr uintptr_t kWow64BlockDistance = 0x1000;
 #endif
 
 using QueryProcess = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
@@ -54,6 +58,27 @@ std::optional<uintptr_t> ProcessBlockOf(HANDLE process) {
     return std::nullopt;
   }
   return reinterpret_cast<uintptr_t>(basic.PebBaseAddress);
+}
+
+template <typename Value>
+bool ReadRemote(HANDLE process, uintptr_t address, Value& value) {
+  SIZE_T read = 0;
+  return ReadProcessMemory(process, reinterpret_cast<LPCVOID>(address), &value, sizeof value, &read) &&
+         read == sizeof value;
+}
+
+std::optional<uintptr_t> GdiTableAddress(HANDLE process, uintptr_t block) {
+  uintptr_t table = 0;
+  if (!ReadRemote(process, block + kPebGdiTableOffset, table)) return std::nullopt;
+#ifndef _WIN64
+  uint64_t wide = 0;
+  if (table == 0 && block >= kWow64BlockDistance &&
+      ReadRemote(process, block - kWow64BlockDistance + kPeb64GdiTableOffset, wide) && wide <= UINTPTR_MAX) {
+    table = static_cast<uintptr_t>(wide);
+  }
+#endif
+  if (table == 0) return std::nullopt;
+  return table;
 }
 
 struct WindowTally {
@@ -94,15 +119,11 @@ std::optional<size_t> CountGdiTableEntries(DWORD processId) {
   const UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
   if (!process) return std::nullopt;
   const std::optional<uintptr_t> block = ProcessBlockOf(process.get());
-  uintptr_t table = 0;
-  SIZE_T read = 0;
-  if (!block || !ReadProcessMemory(process.get(), reinterpret_cast<LPCVOID>(*block + kPebGdiTableOffset), &table,
-                                   sizeof table, &read) ||
-      read != sizeof table || table == 0) {
-    return std::nullopt;
-  }
+  const std::optional<uintptr_t> table = block ? GdiTableAddress(process.get(), *block) : std::nullopt;
+  if (!table) return std::nullopt;
   std::vector<GdiHandleEntry> entries(kGdiTableEntries);
-  if (!ReadProcessMemory(process.get(), reinterpret_cast<LPCVOID>(table), entries.data(),
+  SIZE_T read = 0;
+  if (!ReadProcessMemory(process.get(), reinterpret_cast<LPCVOID>(*table), entries.data(),
                          entries.size() * sizeof(GdiHandleEntry), &read) ||
       read != entries.size() * sizeof(GdiHandleEntry)) {
     return std::nullopt;
