@@ -12,6 +12,7 @@ namespace zix::e2e {
 inline constexpr char16_t kLauncherCaption[] = u"提示";
 inline constexpr char16_t kGameFileMissing[] = u"找不到游戏文件。";
 inline constexpr char16_t kVersionRefused[] = u"当前游戏不支持";
+inline constexpr char16_t kNo32BitSupport[] = u"本游戏不支持32位位系统。";
 
 // The launcher's own message: caption "提示", the text, an information icon, above all other
 // windows, one button.

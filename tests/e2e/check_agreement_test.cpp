@@ -18,6 +18,7 @@
 #include "launch_paths.h"
 #include "launcher_fixture.h"
 #include "launcher_watch.h"
+#include "system_facts.h"
 #include "text_convert.h"
 #include "window_reader.h"
 #include "wine_settings.h"
@@ -55,12 +56,6 @@ std::optional<std::string> SampleSettings(std::u16string_view relativePath) {
   return ReadFileBytes(SuiteFolder() + u"settings-samples\\" + std::u16string(relativePath));
 }
 
-std::optional<std::u16string> UserDecimalSeparator() {
-  wchar_t separator[2] = {};
-  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 2) != 2) return std::nullopt;
-  return FromWide(separator);
-}
-
 // The error box adds "." to a message unless it ends in "." or a lower code unit ("!", ")").
 std::u16string ErrorBoxText(std::u16string message) {
   if (!message.empty() && message.back() > u'.') message += u'.';
@@ -76,14 +71,16 @@ class CheckAgreement : public LauncherTest, public ::testing::WithParamInterface
   // Runs the checker on the launcher folder as it stands; nothing, with a failure, when it
   // gives no report. Without a client size it assumes a frame, which a test then must not compare.
   std::optional<PredictedLauncher> Predict(const std::optional<WindowFacts>& window) {
-    const std::optional<std::u16string> decimal = UserDecimalSeparator();
+    const std::optional<char16_t> decimal = UserDecimalSeparator();
     if (!decimal) {
       ADD_FAILURE() << "cannot read the user's decimal separator as one character";
       return std::nullopt;
     }
-    std::vector<std::u16string> args = {u"--json", u"--system", u"64", u"--version", kToldVersion,
+    std::vector<std::u16string> args = {u"--json", u"--system", SystemIs64Bit() ? u"64" : u"32",
+                                        u"--version", kToldVersion,
                                         u"--codepage", FromWide(std::to_wstring(GetACP())),
-                                        u"--decimal", *decimal, u"--launcher-dir", folder_.Path()};
+                                        u"--decimal", std::u16string(1, *decimal),
+                                        u"--launcher-dir", folder_.Path()};
     if (window) {
       args.push_back(u"--client");
       args.push_back(FromWide(std::to_wstring(window->clientWidth) + L"x" +
@@ -220,6 +217,11 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase("OtherDecimalSeparator", u"tests\\check\\cases\\decimal-separator.ini"),
         CheckCase("BoundOverflow", u"tests\\check\\cases\\number-overflow.ini"),
         CheckCase("UnmarkedNonAscii", u"tests\\check\\cases\\non-ascii-no-mark.ini"),
+        // Chinese names and parameters saved as GBK, one of them with "\\" as its second byte:
+        // they start the game only where the ANSI code page is 936.
+        AgreementCase{.name = "UnmarkedGbkNamesAndParameters",
+                      .settings = u"tests\\check\\cases\\gbk-no-mark.ini",
+                      .games = {u"游戏\\淺水.exe", u"b.exe"}, .folders = {u"存档"}},
         CheckCase("SingleEntry", u"tests\\check\\cases\\count-one.ini", true)),
     [](const auto& info) { return std::string(info.param.name); });
 

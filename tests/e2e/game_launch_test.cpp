@@ -1,5 +1,6 @@
-// Pressing a game button on a 64-bit system: which file is started, with which parameters and
-// in which working folder, as the started game itself reports it; or which message comes instead.
+// Pressing a game button on 64-bit and on 32-bit Windows: which file is started, with which
+// parameters and in which working folder, as the started game itself reports it; or which
+// message comes instead.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "launch_paths.h"
 #include "launcher_fixture.h"
 #include "settings_bytes.h"
+#include "system_facts.h"
 #include "text_convert.h"
 #include "window_reader.h"
 
@@ -20,16 +22,22 @@ namespace {
 
 constexpr int kEntryOneButton = 1001;
 
-struct LaunchCase {
-  const char* name = "";
-  std::optional<std::string> entry = std::nullopt;  // the lines of section [1]; nothing: no such section
-  std::vector<std::u16string> games = {};    // fake games placed, relative to the launcher folder
-  std::vector<std::u16string> folders = {};  // folders made, relative to the launcher folder
+// What one press ends in: a game started, or the message instead.
+struct Outcome {
   std::u16string started = {};        // the game that must start; empty: the message instead
   std::u16string startedAs = {};      // how the launcher names it, when not as started
   std::u16string workingFolder = {};  // relative to the launcher folder ("" is the folder itself)
   std::u16string params = {};
   std::u16string message = {};
+};
+
+struct LaunchCase {
+  const char* name = "";
+  std::optional<std::string> entry = std::nullopt;  // the lines of section [1]; nothing: no such section
+  std::vector<std::u16string> games = {};    // fake games placed, relative to the launcher folder
+  std::vector<std::u16string> folders = {};  // folders made, relative to the launcher folder
+  Outcome on64 = {};
+  std::optional<Outcome> on32 = std::nullopt;  // nothing: as on 64-bit Windows
 };
 
 void PrintTo(const LaunchCase& c, std::ostream* os) { *os << c.name; }
@@ -50,6 +58,7 @@ class GameLaunch : public LauncherTest, public ::testing::WithParamInterface<Lau
 
 TEST_P(GameLaunch, StartsTheRightGameOrSaysWhyNot) {
   const LaunchCase& c = GetParam();
+  const Outcome& expected = SystemIs64Bit() || !c.on32 ? c.on64 : *c.on32;
   ASSERT_TRUE(folder_.WriteSettings(TwoEntrySettings(c.entry)));
   for (const std::u16string& game : c.games) ASSERT_TRUE(folder_.AddFakeGame(game));
   for (const std::u16string& folder : c.folders) ASSERT_TRUE(folder_.AddFolder(folder));
@@ -58,28 +67,28 @@ TEST_P(GameLaunch, StartsTheRightGameOrSaysWhyNot) {
   ASSERT_TRUE(main);
   ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
 
-  if (!c.started.empty()) {
+  if (!expected.started.empty()) {
     const std::vector<GameRecord> records = WaitForRecords(1);
     ASSERT_EQ(records.size(), 1u) << "the game did not start";
     const GameRecord& game = records.front();
-    EXPECT_EQ(game.programPath, FullPath(folder_.Path() + c.started))
+    EXPECT_EQ(game.programPath, FullPath(folder_.Path() + expected.started))
         << "started " << ToUtf8(game.programPath);
-    EXPECT_EQ(game.workingFolder, ReportedWorkingFolder(folder_.Path() + c.workingFolder))
+    EXPECT_EQ(game.workingFolder, ReportedWorkingFolder(folder_.Path() + expected.workingFolder))
         << "working folder " << ToUtf8(game.workingFolder);
-    const std::u16string named = folder_.Path() + (c.startedAs.empty() ? c.started : c.startedAs);
-    EXPECT_EQ(game.commandLine, ExpectedCommandLine(named, c.params))
+    const std::u16string named = folder_.Path() + (expected.startedAs.empty() ? expected.started : expected.startedAs);
+    EXPECT_EQ(game.commandLine, ExpectedCommandLine(named, expected.params))
         << "command line " << ToUtf8(game.commandLine);
     EXPECT_TRUE(VisibleMessageBoxes(Launcher().Id()).empty()) << "a start shows no message";
   } else {
     const std::optional<MessageBoxFacts> box = WaitForBox();
     ASSERT_TRUE(box);
-    ExpectLauncherMessage(*box, c.message);
+    ExpectLauncherMessage(*box, expected.message);
     EXPECT_FALSE(IsWindowEnabled(main)) << "the box is modal to the launcher's window";
     ASSERT_TRUE(PressOk(*box, kBoxGoneMs));
     EXPECT_TRUE(IsWindowEnabled(main));
   }
   EXPECT_EQ(CloseAndWaitForExit(main), 0u);
-  EXPECT_EQ(Records().size(), c.started.empty() ? 0u : 1u) << "one press, at most one start";
+  EXPECT_EQ(Records().size(), expected.started.empty() ? 0u : 1u) << "one press, at most one start";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,40 +97,51 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{.name = "X64PreferredWithItsParameters",
                    .entry = "exe=game32\\fake.exe\r\nexe_x64=game64\\fake.exe\r\nParam=-p32\r\nParam_x64=-p64\r\n",
                    .games = {u"game32\\fake.exe", u"game64\\fake.exe"},
-                   .started = u"game64\\fake.exe", .workingFolder = u"game64", .params = u"-p64"},
+                   .on64 = {.started = u"game64\\fake.exe", .workingFolder = u"game64", .params = u"-p64"},
+                   .on32 = Outcome{.started = u"game32\\fake.exe", .workingFolder = u"game32", .params = u"-p32"}},
         LaunchCase{.name = "X64MissingIsMissingEvenWithExe",
                    .entry = "exe=game32\\fake.exe\r\nexe_x64=game64\\fake.exe\r\n",
-                   .games = {u"game32\\fake.exe"}, .message = kGameFileMissing},
+                   .games = {u"game32\\fake.exe"}, .on64 = {.message = kGameFileMissing},
+                   .on32 = Outcome{.started = u"game32\\fake.exe", .workingFolder = u"game32"}},
+        LaunchCase{.name = "ExeMissingBesideX64",
+                   .entry = "exe=game32\\fake.exe\r\nexe_x64=game64\\fake.exe\r\n",
+                   .games = {u"game64\\fake.exe"},
+                   .on64 = {.started = u"game64\\fake.exe", .workingFolder = u"game64"},
+                   .on32 = Outcome{.message = kGameFileMissing}},
         LaunchCase{.name = "OnlyExeStartsWithParamNotParamX64",
                    .entry = "exe=game32\\fake.exe\r\nParam=-windowed 1\r\nParam_x64=-x64\r\n",
                    .games = {u"game32\\fake.exe"},
-                   .started = u"game32\\fake.exe", .workingFolder = u"game32", .params = u"-windowed 1"},
+                   .on64 = {.started = u"game32\\fake.exe", .workingFolder = u"game32", .params = u"-windowed 1"}},
         LaunchCase{.name = "OnlyExeX64", .entry = "exe_x64=fake.exe\r\nParam_x64=a=b \"c d\"\r\n",
-                   .games = {u"fake.exe"}, .started = u"fake.exe", .params = u"a=b \"c d\""},
+                   .games = {u"fake.exe"}, .on64 = {.started = u"fake.exe", .params = u"a=b \"c d\""},
+                   .on32 = Outcome{.message = kNo32BitSupport}},
+        // On 32-bit Windows the entry is refused before its file is looked for.
+        LaunchCase{.name = "OnlyExeX64Missing", .entry = "exe_x64=missing.exe\r\n",
+                   .on64 = {.message = kGameFileMissing}, .on32 = Outcome{.message = kNo32BitSupport}},
         LaunchCase{.name = "NoExecutableKeys", .entry = "Text=nothing\r\nParam=-x\r\n",
-                   .games = {u"fake.exe"}, .message = kGameFileMissing},
-        LaunchCase{.name = "NoSection", .games = {u"fake.exe"}, .message = kGameFileMissing},
+                   .games = {u"fake.exe"}, .on64 = {.message = kGameFileMissing}},
+        LaunchCase{.name = "NoSection", .games = {u"fake.exe"}, .on64 = {.message = kGameFileMissing}},
         LaunchCase{.name = "ExeMissing", .entry = "exe=missing.exe\r\n", .games = {u"fake.exe"},
-                   .message = kGameFileMissing},
+                   .on64 = {.message = kGameFileMissing}},
         LaunchCase{.name = "SubfolderIsTheWorkingFolder", .entry = "exe=bin\\game.exe\r\n",
-                   .games = {u"bin\\game.exe"}, .started = u"bin\\game.exe", .workingFolder = u"bin"},
+                   .games = {u"bin\\game.exe"}, .on64 = {.started = u"bin\\game.exe", .workingFolder = u"bin"}},
         LaunchCase{.name = "CurDirUnderTheLauncherFolder", .entry = "exe=bin\\game.exe\r\ncurDir=data\r\n",
                    .games = {u"bin\\game.exe"}, .folders = {u"data"},
-                   .started = u"bin\\game.exe", .workingFolder = u"data"},
+                   .on64 = {.started = u"bin\\game.exe", .workingFolder = u"data"}},
         LaunchCase{.name = "CurDirNested", .entry = "exe=bin\\game.exe\r\ncurDir=data\\save\\\r\nParam=-s\r\n",
                    .games = {u"bin\\game.exe"}, .folders = {u"data\\save"},
-                   .started = u"bin\\game.exe", .workingFolder = u"data\\save", .params = u"-s"},
+                   .on64 = {.started = u"bin\\game.exe", .workingFolder = u"data\\save", .params = u"-s"}},
         LaunchCase{.name = "SlashEndsNoFolderPart", .entry = "exe=bin/game.exe\r\n",
-                   .games = {u"bin\\game.exe"}, .started = u"bin\\game.exe", .startedAs = u"bin/game.exe"},
+                   .games = {u"bin\\game.exe"}, .on64 = {.started = u"bin\\game.exe", .startedAs = u"bin/game.exe"}},
         LaunchCase{.name = "ParentFolderPassedOn", .entry = "exe=..\\outside\\game.exe\r\n",
                    .games = {u"..\\outside\\game.exe"},
-                   .started = u"..\\outside\\game.exe", .workingFolder = u"..\\outside"},
+                   .on64 = {.started = u"..\\outside\\game.exe", .workingFolder = u"..\\outside"}},
         LaunchCase{.name = "DriveQualifiedNamesNoFile", .entry = "exe=C:\\windows\\notepad.exe\r\n",
-                   .message = kGameFileMissing},
+                   .on64 = {.message = kGameFileMissing}},
         LaunchCase{.name = "FolderIsNoGame", .entry = "exe=game.exe\r\n", .folders = {u"game.exe"},
-                   .message = kGameFileMissing},
+                   .on64 = {.message = kGameFileMissing}},
         LaunchCase{.name = "KeysMatchWithoutCase", .entry = "EXE=fake.exe\r\nparam=-lower\r\n",
-                   .games = {u"fake.exe"}, .started = u"fake.exe", .params = u"-lower"}),
+                   .games = {u"fake.exe"}, .on64 = {.started = u"fake.exe", .params = u"-lower"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
