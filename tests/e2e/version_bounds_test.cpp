@@ -11,6 +11,7 @@
 #include "e2e_timing.h"
 #include "launcher_fixture.h"
 #include "settings_bytes.h"
+#include "system_facts.h"
 #include "text_convert.h"
 #include "window_reader.h"
 #include "wine_settings.h"
@@ -30,10 +31,12 @@ struct VersionCase {
 
 void PrintTo(const VersionCase& c, std::ostream* os) { *os << c.name; }
 
-class VersionBounds : public LauncherTest, public ::testing::WithParamInterface<VersionCase> {};
+class VersionBoundsTest : public LauncherTest {
+ protected:
+  void ExpectStartOrRefusal(const VersionCase& c);
+};
 
-TEST_P(VersionBounds, StartOrRefusal) {
-  const VersionCase& c = GetParam();
+void VersionBoundsTest::ExpectStartOrRefusal(const VersionCase& c) {
   ScopedWineVersion version(c.wineVersion);
   ASSERT_TRUE(version.ok()) << "cannot set the Windows version Wine tells";
   ASSERT_TRUE(folder_.WriteSettings(std::string("[set]\r\nCount=2\r\n[1]\r\nexe=fake.exe\r\n") + c.bounds));
@@ -58,6 +61,10 @@ TEST_P(VersionBounds, StartOrRefusal) {
   }
 }
 
+class VersionBounds : public VersionBoundsTest, public ::testing::WithParamInterface<VersionCase> {};
+
+TEST_P(VersionBounds, StartOrRefusal) { ExpectStartOrRefusal(GetParam()); }
+
 INSTANTIATE_TEST_SUITE_P(
     Bounds, VersionBounds,
     ::testing::Values(
@@ -71,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         VersionCase{"InvertedBoundsRefuseAll", u"win7", "minOs=7\r\nmaxOs=5\r\n", u"[win7]"},
         VersionCase{"NegativeLowerBoundPassesAll", u"win7", "minOs=-1\r\n", nullptr},
         VersionCase{"NegativeUpperBoundRefusesAll", u"win7", "maxOs=-1\r\n", u"[win7]"},
-        VersionCase{"NoNumberIsNoBound", u"win7", "minOs=abc\r\nmaxOs=6,0\r\n", nullptr},
+        VersionCase{"NoNumberIsNoBound", u"win7", "minOs=abc\r\nmaxOs=six\r\n", nullptr},
         VersionCase{"ZeroIsNoBound", u"win7", "minOs=0\r\nmaxOs=-0.0\r\n", nullptr},
         VersionCase{"RefusalComesBeforeTheMissingFile", u"win7", "minOs=99\r\n", u"[win7]", false},
         VersionCase{"Win81IsToldWin8", u"win81", "maxOs=6.1\r\n", u"[win8]"},
@@ -91,6 +98,35 @@ INSTANTIATE_TEST_SUITE_P(
         VersionCase{"Win98BelowFourPointTwo", u"win98", "minOs=4.2\r\n", u"[win98]"},
         VersionCase{"Nt40IsPairFourZero", u"nt40", "maxOs=1\r\n", u"[win95]"},
         VersionCase{"Win2008IsPairSixZero", u"win2008", "maxOs=1\r\n", u"[winvista]"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The same bounds read by a user whose decimal separator is "." and by one whose separator is
+// ",": the other character makes no number, and so no bound. Told Windows 7 (6.1).
+struct SeparatorCase {
+  const char* name;
+  const char* bounds;
+  const char16_t* refusedWherePoint;  // null: the game starts
+  const char16_t* refusedWhereComma;
+};
+
+void PrintTo(const SeparatorCase& c, std::ostream* os) { *os << c.name; }
+
+class DecimalSeparator : public VersionBoundsTest, public ::testing::WithParamInterface<SeparatorCase> {};
+
+TEST_P(DecimalSeparator, BoundsInTheUsersOwnForm) {
+  const std::optional<char16_t> separator = UserDecimalSeparator();
+  ASSERT_TRUE(separator == u'.' || separator == u',') << "a decimal separator this table has no column for";
+  const SeparatorCase& c = GetParam();
+  ExpectStartOrRefusal({c.name, u"win7", c.bounds, *separator == u'.' ? c.refusedWherePoint : c.refusedWhereComma});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, DecimalSeparator,
+    ::testing::Values(SeparatorCase{"PointAboveTheVersion", "minOs=6.2\r\n", u"[win7]", nullptr},
+                      SeparatorCase{"CommaAboveTheVersion", "minOs=6,2\r\n", nullptr, u"[win7]"},
+                      SeparatorCase{"CommaBelowTheVersion", "maxOs=6,0\r\n", nullptr, u"[win7]"},
+                      SeparatorCase{"CommaAtBothBounds", "minOs=6,1\r\nmaxOs=6,1\r\n", nullptr, nullptr},
+                      SeparatorCase{"CommaIsNoThousandsSeparator", "maxOs=1,000\r\n", nullptr, u"[win7]"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
