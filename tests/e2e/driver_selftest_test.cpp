@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <optional>
+#include <string>
+
 #include "file_bytes.h"
 #include "box_icon.h"
 #include "e2e_timing.h"
@@ -11,11 +15,34 @@
 #include "launcher_folder.h"
 #include "message_box_reader.h"
 #include "own_message_box.h"
+#include "system_facts.h"
 #include "text_convert.h"
 #include "wine_settings.h"
 
 namespace zix::e2e {
 namespace {
+
+std::optional<std::wstring> EnvironmentValue(const wchar_t* name) {
+  wchar_t value[64];
+  const DWORD length = GetEnvironmentVariableW(name, value, 64);
+  if (length == 0 || length >= 64) return std::nullopt;
+  return std::wstring(value, length);
+}
+
+// A run meant for another kind of Windows, code page or decimal separator would pass the wrong
+// column of every table that depends on them; the runner names what each run's prefix must
+// give (ZIX_E2E_WINDOWS 32 or 64, ZIX_E2E_CODEPAGE, ZIX_E2E_DECIMAL), and this holds it to that.
+TEST(SuiteMachine, IsTheOneTheRunAskedFor) {
+  const std::wstring windows = SystemIs64Bit() ? L"64" : L"32";
+  const std::wstring codePage = std::to_wstring(GetACP());
+  const std::optional<char16_t> decimal = UserDecimalSeparator();
+  const std::wstring separator = decimal ? std::wstring(1, static_cast<wchar_t>(*decimal)) : L"(none)";
+  std::printf("suite on %ls-bit Windows, code page %ls, decimal separator \"%ls\"\n", windows.c_str(),
+              codePage.c_str(), separator.c_str());
+  EXPECT_EQ(EnvironmentValue(L"ZIX_E2E_WINDOWS").value_or(windows), windows);
+  EXPECT_EQ(EnvironmentValue(L"ZIX_E2E_CODEPAGE").value_or(codePage), codePage);
+  EXPECT_EQ(EnvironmentValue(L"ZIX_E2E_DECIMAL").value_or(separator), separator);
+}
 
 struct RecordCase {
   const char* name;
