@@ -7,7 +7,10 @@ JOBS=${JOBS:-$(nproc)}
 PACKAGES=(cmake make g++ clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth
           googletest libbenchmark-dev libinih-dev imagemagick fonts-wqy-microhei fonts-wine x11-utils
-          zip unzip librsvg2-bin)  # librsvg2-bin: the SVG reader ImageMagick calls
+          zip unzip librsvg2-bin locales)  # librsvg2-bin: the SVG reader ImageMagick calls
+# The locales whose code page (936) and decimal separator (",") the end-to-end suite runs in;
+# Wine takes both from the Unix locale, but only from one that was generated.
+WINE_LOCALES=(zh_CN.UTF-8 de_DE.UTF-8)
 
 ensure_packages() {
   local missing=()
@@ -16,10 +19,48 @@ ensure_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "== installing: ${missing[*]}"
-  local sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  as_root apt-get update -q
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+# ensure_wine32: 32-bit Wine, which runs the shipped i686 programs. It needs the i386 package
+# index; when that cannot be had, the architecture is taken out again so that no later
+# apt-get update fails on it, and the caller goes on without the i686 runs.
+ensure_wine32() {
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed" && return 0
+  local added=0
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386 && added=1
+  fi
+  echo "== installing: wine32:i386"
+  if as_root apt-get update -q && DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q \
+       --no-install-recommends wine32:i386; then
+    return 0
+  fi
+  if [ "$added" = 1 ] && ! dpkg-query -W -f='${Package}:${Architecture}\n' 2>/dev/null | grep -q ':i386$'; then
+    as_root dpkg --remove-architecture i386 && as_root apt-get update -q > /dev/null 2>&1
+  fi
+  return 1
+}
+
+# ensure_locales: the locales of WINE_LOCALES generated, as /etc/locale.gen names them.
+ensure_locales() {
+  local missing=() name
+  for name in "${WINE_LOCALES[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${name%.UTF-8}.utf8" || missing+=("$name")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  for name in "${missing[@]}"; do
+    grep -q "^# *$name UTF-8" /etc/locale.gen && as_root sed -i "s/^# *$name UTF-8/$name UTF-8/" /etc/locale.gen
+    grep -qx "$name UTF-8" /etc/locale.gen || echo "$name UTF-8" | as_root tee -a /etc/locale.gen > /dev/null
+  done
+  as_root locale-gen > /dev/null
+}
+
+# True when the i686 programs can run here.
+have_wine32() { [ -x /usr/lib/wine/wine ]; }
 
 # configure_build DIR [cmake args...]: configure once, then build ZIX_TARGETS (default: all).
 configure_build() {
@@ -45,19 +86,25 @@ build_win32()   { configure_build "$ROOT/build/win32" -DCMAKE_TOOLCHAIN_FILE="$R
 build_win64()   { configure_build "$ROOT/build/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
                     -DCMAKE_BUILD_TYPE=MinSizeRel "$@"; }
 
-# start_wine: a fresh prefix and, without a display, an Xvfb of our own. stop_wine undoes both.
+# start_wine [win64|win32] [LOCALE]: a fresh prefix of that kind of Windows (default win64) in
+# that Unix locale (default: the caller's) and, without a display or with ZIX_OWN_XVFB=1, an Xvfb
+# of our own. stop_wine undoes all three. Several may run at once, each in its own subshell.
 start_wine() {
+  local kind=${1:-win64} locale=${2:-}
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko installer dialogs
+  if [ "$kind" = win32 ]; then export WINEARCH=win32; else unset WINEARCH; fi
+  [ -n "$locale" ] && export LC_ALL=$locale LANG=$locale
   export WINEPREFIX=${ZIX_WINEPREFIX:-$(mktemp -d /tmp/zixgame-wine.XXXXXX)}
   ZIX_OWN_PREFIX=1; [ -n "${ZIX_WINEPREFIX:-}" ] && ZIX_OWN_PREFIX=0
   if [ -z "${DISPLAY:-}" ] || [ "${ZIX_OWN_XVFB:-0}" = 1 ]; then
-    local n=99
-    while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local numberFile; numberFile=$(mktemp)
+    # Xvfb picks a free display itself and writes its number, so parallel starts never collide.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$numberFile" > /dev/null 2>&1 &
     ZIX_XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ -s "$numberFile" ] && break; sleep 0.1; done
+    export DISPLAY=":$(head -1 "$numberFile")"
+    rm -f "$numberFile"
   fi
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w

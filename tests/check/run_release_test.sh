@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The release package: ./release.sh packs both zips; the 32-bit one holds what it should, and
-# the launcher and zixgame-check run from a fresh unpacked folder under Wine. Wine here runs
-# only x86_64 programs, so the running is done with the x86_64 package of the same files.
+# the launcher and zixgame-check users get run from a fresh unpacked folder under Wine (under
+# WOW64 in a 64-bit prefix). Where 32-bit Wine is missing, the x86_64 package of the same files
+# runs instead, and the log says so.
 #   bash tests/check/run_release_test.sh
 # Uses the Wine prefix and display of its caller (test.sh's start_wine) or starts its own.
 # ZIX_BUILD_WIN32 and ZIX_BUILD_WIN64 choose the build folders (build/win32, build/win64).
@@ -47,9 +48,14 @@ for arch in i686 x86_64; do
   else fail "$zip: zixgame.exe imports [$imports]"; fi
 done
 
-echo "== running from the unpacked x86_64 package"
+flavour=win32
+if ! have_wine32; then
+  flavour=win64
+  echo "32-bit Wine is missing here: the x86_64 package runs in place of the shipped i686 one"
+fi
+echo "== running from the unpacked $flavour package"
 folder="$WORK/unpacked"
-if unzip -q "dist/zixgame-$version-win64.zip" -d "$folder"; then
+if unzip -q "dist/zixgame-$version-$flavour.zip" -d "$folder"; then
   before=$(cd "$folder" && find . -type f -exec sha256sum {} + | LC_ALL=C sort)
   # The sample names games that are not shipped: three buttons, each with a missing file.
   (cd "$folder" && wine zixgame-check.exe --json . > "$WORK/check.json" 2> "$WORK/check.err")
@@ -68,7 +74,9 @@ if unzip -q "dist/zixgame-$version-win64.zip" -d "$folder"; then
     sleep 0.2
   done
   if [ -n "$shown" ]; then pass; else fail "the launcher showed no window"; fi
-  # Without /f, taskkill asks the window to close, as its close button would.
+  # Without /f, taskkill asks the window to close, as its close button would. "wine" starts the
+  # 32-bit taskkill where 32-bit Wine is installed, which sees only 32-bit processes: the
+  # launcher of the package that runs here is one whenever that Wine is there.
   wine taskkill /im zixgame.exe > /dev/null 2>&1
   for _ in $(seq 50); do kill -0 "$launcher" 2> /dev/null || break; sleep 0.2; done
   if kill -0 "$launcher" 2> /dev/null; then
@@ -80,7 +88,7 @@ if unzip -q "dist/zixgame-$version-win64.zip" -d "$folder"; then
   after=$(cd "$folder" && find . -type f -exec sha256sum {} + | LC_ALL=C sort)
   if [ "$before" = "$after" ]; then pass; else fail "running changed the unpacked folder"; fi
 else
-  fail "cannot unpack dist/zixgame-$version-win64.zip"
+  fail "cannot unpack dist/zixgame-$version-$flavour.zip"
 fi
 
 echo

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Runs the end-to-end suite under the Wine that the caller started (WINEPREFIX, DISPLAY and
-# WINEDEBUG exported, as test.sh's start_wine does). ZIX_BUILD_WIN64 names another x86_64 build
-# folder than build/win64; extra arguments go to the suite (for instance --gtest_filter=...).
+# Runs the end-to-end suite of one build under the Wine that the caller started (WINEPREFIX,
+# DISPLAY and WINEDEBUG exported, as start_wine in scripts/common.sh does).
+#   bash tests/e2e/run_e2e.sh BUILD_DIR [suite arguments, for instance --gtest_filter=...]
+# BUILD_DIR is a Windows build folder such as build/win64 (x86_64) or build/win32 (i686); the
+# suite drives the launcher, the fake game and the checker built beside it.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=${ZIX_BUILD_WIN64:-build/win64}
+build=${1:?usage: run_e2e.sh BUILD_DIR [suite arguments]}; shift
 case $build in /*) ;; *) build=$root/$build ;; esac
 
-for program in e2e_tests.exe fakegame.exe zixgame.exe; do
+for program in e2e_tests.exe fakegame.exe zixgame.exe zixgame-check.exe; do
   if [ ! -f "$build/$program" ]; then
-    echo "run_e2e: $build/$program is missing; build the x86_64 targets first" >&2
+    echo "run_e2e: $build/$program is missing; build the suite's targets there first" >&2
     exit 1
   fi
 done
@@ -20,7 +22,7 @@ fi
 
 # The suite bounds each of its own waits; this bounds the whole run should Wine itself stall.
 start=$(date +%s)
-timeout --kill-after=10 600 wine "$build/e2e_tests.exe" --gtest_brief=1 "$@"
+timeout --kill-after=10 "${ZIX_E2E_TIMEOUT:-600}" wine "$build/e2e_tests.exe" --gtest_brief=1 "$@"
 status=$?
 echo "run_e2e: $(( $(date +%s) - start )) s, exit status $status"
 exit $status
