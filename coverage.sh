@@ -24,12 +24,7 @@ mapfile -t measured < <(ls src/settings/*.{cpp,h} src/platform/*.{cpp,h} src/lau
 whole='^src/(settings/(ini_text|ini_file|ini_index|parse_integer|parse_float)\.cpp|platform/(file_reader|text_codec|code_page_936)\.(cpp|h))$'
 
 mkdir -p "$out"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$ROOT" -B "$build" -DZIX_WERROR=ON -DCMAKE_BUILD_TYPE=Debug -DZIX_COVERAGE=ON \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >"$out/configure.log" 2>&1 ||
-    { cat "$out/configure.log" >&2; echo "coverage: configure failed" >&2; exit 1; }
-fi
-if ! cmake --build "$build" -j "$JOBS" --target unit_tests >"$out/build.log" 2>&1; then
+if ! ZIX_TARGETS=unit_tests configure_build "$build" coverage >"$out/build.log" 2>&1; then
   tail -40 "$out/build.log" >&2
   echo "coverage: build failed (all of it in $out/build.log)" >&2
   exit 1

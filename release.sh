@@ -12,8 +12,8 @@ cd "$ROOT"
 
 arch=${ZIX_RELEASE_ARCH:-i686}
 case "$arch" in
-  i686)   flavour=win32; toolchain=mingw-i686 ;;
-  x86_64) flavour=win64; toolchain=mingw-x86_64 ;;
+  i686)   flavour=win32 ;;
+  x86_64) flavour=win64 ;;
   *) echo "release.sh: ZIX_RELEASE_ARCH must be i686 or x86_64, not $arch" >&2; exit 2 ;;
 esac
 build=${ZIX_BUILD_DIR:-build/$flavour}
@@ -21,11 +21,7 @@ version=$(sed -n -E 's/^project\(zixgame VERSION ([0-9.]+).*/\1/p' CMakeLists.tx
 [ -n "$version" ] || { echo "release.sh: no version in CMakeLists.txt" >&2; exit 1; }
 
 ensure_packages
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$ROOT" -B "$build" -DZIX_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel > /dev/null
-fi
-cmake --build "$build" -j "$JOBS" --target zixgame zixgame-check
+ZIX_TARGETS="zixgame zixgame-check" configure_build "$build" "$arch"
 for program in zixgame zixgame-check; do
   [ -f "$build/$program.exe" ] || { echo "release.sh: $build/$program.exe was not built" >&2; exit 1; }
 done

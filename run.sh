@@ -17,20 +17,6 @@ DEMO=build/demo
 
 fail() { echo "run.sh: $*" >&2; exit 1; }
 
-# Only the programs the demo needs: the tests have their own command, ./test.sh.
-build_programs() {  # build_programs DIR ARCH TARGET...
-  local dir=$1 arch=$2
-  shift 2
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$dir" -DZIX_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
-      -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
-  else
-    # A folder configured before tools/ existed does not know the demo targets yet.
-    cmake -S "$ROOT" -B "$dir" >/dev/null
-  fi
-  cmake --build "$dir" -j "$JOBS" --target "$@"
-}
-
 # The demo games are copies of one program that reports how it was started, laid out as
 # tools/demo/demo_files.txt lists them.
 lay_out_demo() {
@@ -118,8 +104,9 @@ take_screenshot() {  # take_screenshot HANDSHAKE_FOLDER
 }
 
 ensure_packages || fail "cannot install the build dependencies"
-build_programs "$WIN64" x86_64 zixgame demogame demo_driver || fail "the x86_64 build failed"
-build_programs "$WIN32" i686 zixgame demogame || fail "the i686 build failed"
+# Only the programs the demo needs: the tests have their own command, ./test.sh.
+ZIX_TARGETS="zixgame demogame demo_driver" configure_build "$WIN64" x86_64 || fail "the x86_64 build failed"
+ZIX_TARGETS="zixgame demogame" configure_build "$WIN32" i686 || fail "the i686 build failed"
 lay_out_demo
 echo "demo folder: $DEMO"
 

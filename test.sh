@@ -22,6 +22,7 @@ if ! ensure_wine32 || ! have_wine32; then
   echo "32-bit Wine (wine32:i386) cannot be installed here: the runs of the i686 programs are left out"
 fi
 
+step "src folder order" python3 scripts/check_rooms.py
 step "build native" build_native
 # The sanitized build only needs what runs from it.
 step "build asan" with_targets unit_tests build_asan

@@ -20,18 +20,13 @@ build32=${ZIX_BENCH_BUILD32:-build/bench-win32}
 
 ensure_packages >&2 || { echo "bench: cannot install what it needs" >&2; exit 1; }
 
-build() {  # build DIR TOOLCHAIN TARGET...
-  local dir=$1 toolchain=$2; shift 2
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$dir" -DZIX_WERROR=ON -DCMAKE_BUILD_TYPE=MinSizeRel -DZIX_TESTS=OFF \
-      -DZIX_BENCH=ON -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$toolchain" >/dev/null || return 1
-  fi
-  local target
-  for target in "$@"; do cmake --build "$dir" -j "$JOBS" --target "$target" >/dev/null || return 1; done
+build() {  # build DIR ARCH TARGET...: a build without tests, with the benchmarks
+  local dir=$1 arch=$2; shift 2
+  ZIX_TARGETS="$*" configure_build "$dir" "$arch" -DZIX_TESTS=OFF -DZIX_BENCH=ON >/dev/null
 }
-build "$build64" mingw-x86_64.cmake zixgame bench_bare_window bench_least_launcher bench_start ||
+build "$build64" x86_64 zixgame bench_bare_window bench_least_launcher bench_start ||
   { echo "bench: the x86_64 build failed" >&2; exit 1; }
-build "$build32" mingw-i686.cmake zixgame || { echo "bench: the i686 build failed" >&2; exit 1; }
+build "$build32" i686 zixgame || { echo "bench: the i686 build failed" >&2; exit 1; }
 
 work=$(mktemp -d /tmp/zixbench.XXXXXX)
 cleanup() { stop_wine; rm -rf "$work"; }

@@ -62,11 +62,23 @@ ensure_locales() {
 # True when the i686 programs can run here.
 have_wine32() { [ -x /usr/lib/wine/wine ]; }
 
-# configure_build DIR [cmake args...]: configure once, then build ZIX_TARGETS (default: all).
+# configure_build DIR FLAVOUR [cmake options...]: the one way a build folder is made. Configures
+# DIR once for FLAVOUR (native, asan, fuzz, coverage, i686, x86_64), warnings as errors, then
+# builds ZIX_TARGETS (default: all). The options count only at that first configuration.
 configure_build() {
-  local dir=$1; shift
+  local dir=$1 flavour=$2; shift 2
+  local clang=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++) options
+  case $flavour in
+    native)   options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+    asan)     options=(-DCMAKE_BUILD_TYPE=Debug -DZIX_SANITIZE=ON) ;;
+    fuzz)     options=("${clang[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIX_FUZZ=ON -DZIX_TESTS=OFF) ;;
+    coverage) options=("${clang[@]}" -DCMAKE_BUILD_TYPE=Debug -DZIX_COVERAGE=ON) ;;
+    i686|x86_64)
+      options=(-DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$flavour.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel) ;;
+    *) echo "configure_build: no build flavour $flavour" >&2; return 2 ;;
+  esac
   if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$dir" -DZIX_WERROR=ON "$@" >/dev/null
+    cmake -S "$ROOT" -B "$dir" -DZIX_WERROR=ON "${options[@]}" "$@" >/dev/null || return 1
   fi
   local targets=()
   # shellcheck disable=SC2206  # the list is space-separated target names
@@ -77,14 +89,12 @@ configure_build() {
 # with_targets "T1 T2" COMMAND...: run a build function for those targets only.
 with_targets() { local targets=$1; shift; ZIX_TARGETS="$targets" "$@"; }
 
-build_native()  { configure_build "$ROOT/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"; }
-build_asan()    { configure_build "$ROOT/build/asan" -DCMAKE_BUILD_TYPE=Debug -DZIX_SANITIZE=ON "$@"; }
-build_fuzz()    { configure_build "$ROOT/build/fuzz" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-                    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIX_FUZZ=ON -DZIX_TESTS=OFF "$@"; }
-build_win32()   { configure_build "$ROOT/build/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
-                    -DCMAKE_BUILD_TYPE=MinSizeRel "$@"; }
-build_win64()   { configure_build "$ROOT/build/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
-                    -DCMAKE_BUILD_TYPE=MinSizeRel "$@"; }
+# The project's own build folders; ZIX_BUILD_WIN32 and ZIX_BUILD_WIN64 name other Windows ones.
+build_native() { configure_build "$ROOT/build/native" native "$@"; }
+build_asan()   { configure_build "$ROOT/build/asan" asan "$@"; }
+build_fuzz()   { configure_build "$ROOT/build/fuzz" fuzz "$@"; }
+build_win32()  { configure_build "${ZIX_BUILD_WIN32:-$ROOT/build/win32}" i686 "$@"; }
+build_win64()  { configure_build "${ZIX_BUILD_WIN64:-$ROOT/build/win64}" x86_64 "$@"; }
 
 # start_wine [win64|win32] [LOCALE]: a fresh prefix of that kind of Windows (default win64) in
 # that Unix locale (default: the caller's) and, without a display or with ZIX_OWN_XVFB=1, an Xvfb

@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <ole2.h>
 
+#include "app/screen_metrics_win32.h"
 #include "app/title_rule.h"
 #include "platform/files.h"
 #include "platform/wide_text_win32.h"
@@ -48,10 +49,7 @@ TApplication::TApplication()
       icon_(LoadMainIcon(GetSystemMetrics(SM_CXICON))),
       smallIcon_(LoadMainIcon(GetSystemMetrics(SM_CXSMICON))),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-  RECT workArea{};
-  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0)) {
-    workArea = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  }
+  const ScreenRect workArea = PrimaryWorkArea();
   // Never shown: it owns the message boxes shown while no launcher window is active, which
   // open centred on it.
   WindowSpec windowSpec;

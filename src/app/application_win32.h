@@ -136,6 +136,9 @@ class TApplication final : public WindowObject {
 // The one application object, set by the program entry for the life of the process.
 extern TApplication* Application;
 
+// The main form, or null before the application object or its first form exists.
+inline const TForm* CurrentMainForm() { return Application != nullptr ? Application->MainForm() : nullptr; }
+
 template <class Form>
 void TApplication::CreateForm(Form*& reference) {
   forms_.reserve(forms_.size() + 1);  // so that keeping the form below cannot fail

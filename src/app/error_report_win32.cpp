@@ -14,11 +14,7 @@
 namespace zix {
 namespace {
 
-constexpr std::u16string_view kOutOfMemory = u"Out of memory";
-
-const wchar_t* WinText(std::u16string_view literal) {
-  return reinterpret_cast<const wchar_t*>(literal.data());  // only for NUL-terminated literals
-}
+constexpr char16_t kOutOfMemory[] = u"Out of memory";
 
 // what() texts carry no declared encoding; each byte is taken as the code point it names.
 std::u16string WidenBytes(const char* text) {
@@ -47,10 +43,10 @@ void ShowFatalBox(const char* className, const void* address, std::u16string_vie
     const std::u16string text = FatalErrorText(
         className, LocateCodeAddress(where, ModuleAt(where), ExecutableFileName(261)), message);
     // A box that cannot be shown changes nothing: the process ends all the same.
-    static_cast<void>(MessageBoxW(nullptr, WinText(text), WinText(kFatalBoxCaption), kFatalBoxStyle));
+    static_cast<void>(MessageBoxW(nullptr, WinText(text), WinLiteral(kFatalBoxCaption), kFatalBoxStyle));
   } catch (...) {
     // No memory left for the text: a fixed one still tells the user why the launcher ends.
-    static_cast<void>(MessageBoxW(nullptr, WinText(kOutOfMemory), WinText(kFatalBoxCaption),
+    static_cast<void>(MessageBoxW(nullptr, WinLiteral(kOutOfMemory), WinLiteral(kFatalBoxCaption),
                                   kFatalBoxStyle));
   }
 }

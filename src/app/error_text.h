@@ -14,7 +14,7 @@ namespace zix {
 
 inline constexpr unsigned kErrorBoxStyle = 0x10;     // MB_OK | MB_ICONERROR
 inline constexpr unsigned kFatalBoxStyle = 0x2010;   // MB_TASKMODAL | MB_ICONERROR
-inline constexpr std::u16string_view kFatalBoxCaption = u"Application Error";
+inline constexpr char16_t kFatalBoxCaption[] = u"Application Error";
 inline constexpr size_t kFatalTextLimit = 1023;
 
 // The message of the innermost error in the chain that has a non-empty one (the error's own

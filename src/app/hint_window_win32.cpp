@@ -2,6 +2,7 @@
 
 #include "app/hint_placement.h"
 #include "app/pointer_shape_win32.h"
+#include "app/screen_metrics_win32.h"
 #include "platform/exception.h"
 #include "platform/wide_text_win32.h"
 
@@ -32,7 +33,7 @@ ScreenRect MonitorAround(ScreenPoint point) {
   if (monitor != nullptr && GetMonitorInfoW(monitor, &info)) {
     return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
   }
-  return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return PrimaryScreen();
 }
 
 // Keeps a window's paint cycle for a scope.

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/application_win32.h"
 #include "app/keyboard_nav.h"
-#include "launcher/frmmain_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace zix {
@@ -31,23 +31,23 @@ KeyModifiers ModifiersNow() { return {Held(VK_SHIFT), Held(VK_CONTROL), Held(VK_
 // The keys count only while the main window is the active one and the key is meant for it or
 // one of its controls; a message box of the launcher, for one, keeps its own keys.
 bool ForActiveMainWindow(const MSG& message) {
-  if (frmmain == nullptr || frmmain->Handle() == nullptr) return false;
-  const HWND main = frmmain->Handle();
+  if (CurrentMainForm() == nullptr || CurrentMainForm()->Handle() == nullptr) return false;
+  const HWND main = CurrentMainForm()->Handle();
   if (GetActiveWindow() != main) return false;
   return message.hwnd == main || IsChild(main, message.hwnd);
 }
 
 std::optional<size_t> FocusedButton() {
-  const TButton* focused = frmmain->FindGameButton(GetFocus());
+  const TButton* focused = CurrentMainForm()->FindGameButton(GetFocus());
   if (focused == nullptr) return std::nullopt;
-  return static_cast<size_t>(focused - frmmain->GameButtons().data());
+  return static_cast<size_t>(focused - CurrentMainForm()->GameButtons().data());
 }
 
 // The captions as the window system shows them, which is where the access keys are drawn.
 std::vector<std::u16string> Captions() {
   std::vector<std::u16string> captions;
-  captions.reserve(frmmain->GameButtons().size());
-  for (const TButton& button : frmmain->GameButtons()) {
+  captions.reserve(CurrentMainForm()->GameButtons().size());
+  for (const TButton& button : CurrentMainForm()->GameButtons()) {
     const int length = GetWindowTextLengthW(button.Handle);
     std::u16string caption(static_cast<size_t>(length > 0 ? length : 0) + 1, u'\0');
     const int copied = GetWindowTextW(button.Handle, reinterpret_cast<wchar_t*>(caption.data()),
@@ -63,7 +63,7 @@ std::vector<std::u16string> Captions() {
 void Press(const TButton& button) {
   const WPARAM command = MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(button.Handle)), BN_CLICKED);
   // WM_COMMAND has no answer worth reading; the handler reports its own errors.
-  static_cast<void>(SendMessageW(frmmain->Handle(), WM_COMMAND, command,
+  static_cast<void>(SendMessageW(CurrentMainForm()->Handle(), WM_COMMAND, command,
                                  reinterpret_cast<LPARAM>(button.Handle)));
 }
 
@@ -73,7 +73,7 @@ bool GameButtonKeys::PreDispatch(const MSG& message) {
   const bool key = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
   const bool character = message.message == WM_CHAR || message.message == WM_SYSCHAR;
   if ((!key && !character) || !ForActiveMainWindow(message)) return false;
-  const std::vector<TButton>& buttons = frmmain->GameButtons();
+  const std::vector<TButton>& buttons = CurrentMainForm()->GameButtons();
 
   if (key) {
     const std::optional<NavKey> navKey = NavKeyOf(message.wParam);
@@ -112,13 +112,14 @@ void GameButtonKeys::MoveFocus(HWND button) {
 }
 
 void GameButtonKeys::FollowFocus() {
-  if (frmmain == nullptr) return;
+  const TForm* const form = CurrentMainForm();
+  if (form == nullptr) return;
   const HWND focus = GetFocus();
   // The look stays on the last focused button while the focus is elsewhere (another program,
   // a message box), as it comes back there.
-  if (focus == defaultButton_ || frmmain->FindGameButton(focus) == nullptr) return;
+  if (focus == defaultButton_ || form->FindGameButton(focus) == nullptr) return;
   // BM_SETSTYLE has no answer; it changes the type and redraws the button.
-  if (frmmain->FindGameButton(defaultButton_) != nullptr) {
+  if (form->FindGameButton(defaultButton_) != nullptr) {
     static_cast<void>(SendMessageW(defaultButton_, BM_SETSTYLE, BS_PUSHBUTTON, TRUE));
   }
   static_cast<void>(SendMessageW(focus, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE));

@@ -1,5 +1,6 @@
 #include "app/application_win32.h"
 #include "app/error_report_win32.h"
+#include "app/screen_metrics_win32.h"
 #include "app/window_placement.h"
 
 #include <optional>
@@ -13,14 +14,6 @@ std::optional<uint16_t> StartupShowCommand() {
   GetStartupInfoW(&startup);
   if ((startup.dwFlags & STARTF_USESHOWWINDOW) == 0) return std::nullopt;
   return startup.wShowWindow;
-}
-
-WorkArea PrimaryWorkArea() {
-  RECT area{};
-  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) {
-    area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  }
-  return {area.left, area.top, area.right, area.bottom};
 }
 
 }  // namespace

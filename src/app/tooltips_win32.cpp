@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "launcher/frmmain_win32.h"
+#include "app/application_win32.h"
 
 namespace zix {
 namespace {
@@ -14,10 +14,10 @@ bool IsOwnThreadWindow(HWND window) {
   return window != nullptr && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }
 
-HWND MainWindow() { return frmmain != nullptr ? frmmain->Handle() : nullptr; }
+HWND MainWindow() { return CurrentMainForm() != nullptr ? CurrentMainForm()->Handle() : nullptr; }
 
 const TButton* GameButtonOf(ControlId control) {
-  return frmmain != nullptr ? frmmain->FindGameButton(WindowOf(control)) : nullptr;
+  return CurrentMainForm() != nullptr ? CurrentMainForm()->FindGameButton(WindowOf(control)) : nullptr;
 }
 
 // The launcher's control under a screen point: the main window or one of its game buttons.

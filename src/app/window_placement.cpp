@@ -13,7 +13,7 @@ int32_t ClampToInt32(int64_t value) {
 
 }  // namespace
 
-ScreenPoint CentredWindowOrigin(const WorkArea& workArea, int32_t outerWidth,
+ScreenPoint CentredWindowOrigin(const ScreenRect& workArea, int32_t outerWidth,
                                 int32_t outerHeight, int32_t virtualLeft, int32_t virtualTop) {
   // 64-bit so that a window size near the limits of int32 cannot overflow the difference.
   const int64_t x = (int64_t{workArea.right} - workArea.left - outerWidth) / 2;

@@ -5,23 +5,13 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/screen_geometry.h"
+
 namespace zix {
-
-struct WorkArea {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
-};
-
-struct ScreenPoint {
-  int32_t x = 0;
-  int32_t y = 0;
-};
 
 // Centred on the primary work area's size, measured from the screen origin (the work area's
 // own left and top are not added), then raised to the virtual desktop's left and top edges.
-ScreenPoint CentredWindowOrigin(const WorkArea& workArea, int32_t outerWidth,
+ScreenPoint CentredWindowOrigin(const ScreenRect& workArea, int32_t outerWidth,
                                 int32_t outerHeight, int32_t virtualLeft, int32_t virtualTop);
 
 enum class InitialWindowState { Normal, Maximized, Minimized };

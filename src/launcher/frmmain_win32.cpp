@@ -4,8 +4,10 @@
 
 #include "app/application_win32.h"
 #include "app/window_placement.h"
+#include "launcher/game_button_ids.h"
 #include "launcher/launch_decision.h"
 #include "platform/files.h"
+#include "platform/numbers.h"
 #include "platform/shell_launch.h"
 #include "platform/systems.h"
 #include "platform/wide_text_win32.h"
@@ -25,12 +27,6 @@ constexpr wchar_t kCaption[] = L"游戏启动器";
 constexpr CreationSize kDesignClientSize{453, 260};
 constexpr int32_t kDesignFontHeight = -11;
 constexpr DWORD kButtonStyle = BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE | WS_CHILD;
-constexpr uint32_t kFirstControlId = 1000;  // keeps every button clear of IDOK and IDCANCEL
-// Windows refuses a process more than 10000 windows by default, so no settings file can rely
-// on more buttons; Wine has no such refusal, and its server fails as a whole (taking every
-// program of the session with it) when the windows run out. Stopping here makes both end in
-// the same clear error.
-constexpr size_t kMostGameButtons = 10000;
 constexpr size_t kLongestCaptionAtCreation = 4096;
 
 // The height of "0" in the font, by which the creation size follows the font.
@@ -39,15 +35,6 @@ int32_t TextHeightOfZero(HDC dc, HFONT font) {
   SIZE size{};
   if (!selected.ok() || !GetTextExtentPoint32W(dc, L"0", 1, &size)) return kDesignTextHeight;
   return size.cy;
-}
-
-std::u16string DecimalText(uint64_t value) {
-  std::u16string reversed;
-  do {
-    reversed += static_cast<char16_t>(u'0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  return std::u16string(reversed.rbegin(), reversed.rend());
 }
 
 RECT ClientRectOf(HWND window) {
@@ -134,14 +121,13 @@ void Tfrmmain::CreateGameButtons() {
 }
 
 const TButton& Tfrmmain::AddGameButton(const GameButtonSpec& buttonSpec) {
-  if (buttons_.size() >= kMostGameButtons) {
-    throw EOutOfResources(u"Cannot create game button " + DecimalText(static_cast<uint32_t>(buttonSpec.tag)) +
+  if (buttons_.size() >= static_cast<size_t>(kMostGameButtons)) {
+    throw EOutOfResources(u"Cannot create game button " + DecimalText(buttonSpec.tag) +
                           u": a window holds at most " + DecimalText(kMostGameButtons) +
                           u" game buttons");
   }
-  // The identifier is how a control is found again (see FindGameButton); with at most
-  // kMostGameButtons buttons it stays far below the 16 bits that WM_COMMAND carries.
-  const auto controlId = static_cast<UINT_PTR>(kFirstControlId + static_cast<uint32_t>(buttonSpec.tag));
+  // The identifier is how a control is found again (see FindGameButton).
+  const auto controlId = static_cast<UINT_PTR>(GameButtonId(buttonSpec.tag));
   // Wine hands back a handle that names no window when the text given at creation is near a
   // megabyte, so a long caption follows once the control exists; a short one comes with the
   // creation, which under Wine saves one trip to its server per button.
@@ -151,9 +137,9 @@ const TButton& Tfrmmain::AddGameButton(const GameButtonSpec& buttonSpec) {
       buttonSpec.rect.left, buttonSpec.rect.top, buttonSpec.rect.width, buttonSpec.rect.height,
       Handle(), reinterpret_cast<HMENU>(controlId), GetModuleHandleW(nullptr), nullptr);
   if (control == nullptr || !IsWindow(control)) {
-    throw EOutOfResources(u"Cannot create game button " + DecimalText(static_cast<uint32_t>(buttonSpec.tag)) +
+    throw EOutOfResources(u"Cannot create game button " + DecimalText(buttonSpec.tag) +
                           u": the system refused another window after " +
-                          DecimalText(buttons_.size()) + u" game buttons");
+                          DecimalText(static_cast<int64_t>(buttons_.size())) + u" game buttons");
   }
   // From here the main window owns the control; the record below only refers to it.
   buttons_.push_back(TButton{control, buttonSpec.tag, buttonSpec.hint, true});
@@ -171,8 +157,8 @@ const TButton* Tfrmmain::FindGameButton(HWND control) const {
   // The identifier names the button's place; the handle there must be the same control, so
   // that a stray notification from another window is never taken for a click.
   const int controlId = GetDlgCtrlID(control);
-  if (controlId <= static_cast<int>(kFirstControlId)) return nullptr;
-  const size_t tag = static_cast<size_t>(controlId) - kFirstControlId;
+  if (controlId <= kFirstGameButtonId) return nullptr;
+  const size_t tag = static_cast<size_t>(controlId - kFirstGameButtonId);
   if (tag > buttons_.size()) return nullptr;
   const TButton& button = buttons_[tag - 1];
   return button.Handle == control ? &button : nullptr;

@@ -16,15 +16,6 @@
 
 namespace zix {
 
-// A game button. The window system owns the control as a child of the main window, which
-// destroys it with itself; this record keeps what the launcher attaches to it.
-struct TButton {
-  HWND Handle = nullptr;
-  int32_t Tag = 0;  // the entry number
-  std::u16string Hint;
-  bool ShowHint = true;
-};
-
 class Tfrmmain final : public TForm {
  public:
   Tfrmmain() = default;
@@ -35,10 +26,8 @@ class Tfrmmain final : public TForm {
   // The one start-up step: settings, outer size, grid, title, buttons.
   void LoadByCreate();
 
-  // For the tooltip and keyboard handling, which read the buttons and never change them.
-  const std::vector<TButton>& GameButtons() const { return buttons_; }
-  // The game button whose control is `control`, or null for any other window.
-  const TButton* FindGameButton(HWND control) const;
+  const std::vector<TButton>& GameButtons() const override { return buttons_; }
+  const TButton* FindGameButton(HWND control) const override;
 
   // The settings, from LoadByCreate until FormClose.
   std::unique_ptr<TMemIniFile> ini;

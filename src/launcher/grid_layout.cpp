@@ -1,6 +1,7 @@
 #include "launcher/grid_layout.h"
 
 #include "launcher/int32_math.h"
+#include "platform/numbers.h"
 #include "settings/launcher_keys.h"
 
 namespace zix {
@@ -65,14 +66,8 @@ ButtonRect GameButtonRect(const TGridLayout& g, int32_t index) {
 }
 
 std::u16string EntrySectionName(int32_t entryNumber) {
-  // Entry numbers are positive; the text has no sign and no leading zeros.
-  uint32_t n = static_cast<uint32_t>(entryNumber);
-  std::u16string digits;
-  do {
-    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
-    n /= 10;
-  } while (n != 0);
-  return digits;
+  // Entry numbers are positive; read as unsigned, a wrapped one still names no sign.
+  return DecimalText(static_cast<uint32_t>(entryNumber));
 }
 
 GameButtonSpec ReadGameButton(const TCustomIniFile& ini, const TGridLayout& layout, int32_t index) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "settings/numbers.h"
+#include "platform/numbers.h"
 
 namespace zix {
 
@@ -24,10 +24,9 @@ std::u16string ReleaseLabel(VersionPair pair) {
 }
 
 double VersionNumber(VersionPair pair) {
-  const std::string text = std::to_string(pair.major) + "." + std::to_string(pair.minor);
-  const std::u16string wide(text.begin(), text.end());
+  const std::u16string text = DecimalText(pair.major) + u"." + DecimalText(pair.minor);
   // Digits, one point and digits always convert, so the fallback is never taken.
-  return static_cast<double>(ParseFloat(wide, u'.').value_or(0.0L));
+  return static_cast<double>(ParseFloat(text, u'.').value_or(0.0L));
 }
 
 bool IsWin64Decision(const Win64Facts& facts) {

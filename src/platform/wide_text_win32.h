@@ -14,6 +14,12 @@ inline const wchar_t* WinText(const std::u16string& text) {
   return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
+// The same units of a string literal, terminated by its type: for a call that must not allocate.
+template <size_t N>
+const wchar_t* WinLiteral(const char16_t (&literal)[N]) {
+  return reinterpret_cast<const wchar_t*>(literal);
+}
+
 inline std::u16string FromWinText(const wchar_t* text, size_t length) {
   return std::u16string(reinterpret_cast<const char16_t*>(text), length);
 }

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "platform/exception.h"
+#include "platform/numbers.h"
 #include "platform/text_codec.h"
-#include "settings/numbers.h"
 
 namespace zix {
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "launcher/game_button_ids.h"
 #include "launcher_fixture.h"
 #include "settings_bytes.h"
 #include "text_convert.h"
@@ -15,7 +16,6 @@
 namespace zix::e2e {
 namespace {
 
-constexpr int kFirstButtonId = 1001;  // entry N has the control ID 1000 + N
 
 struct GridCase {
   const char* name = "";
@@ -89,7 +89,7 @@ TEST_P(ButtonGrid, ButtonsSitWhereTheGridPutsThem) {
   for (int i = 0; i < c.count; ++i) {
     const ButtonFacts& button = buttons[static_cast<size_t>(i)];
     SCOPED_TRACE("entry " + std::to_string(i + 1));
-    EXPECT_EQ(button.id, kFirstButtonId + i);
+    EXPECT_EQ(button.id, GameButtonId(1 + i));
     EXPECT_EQ(button.caption, u"游戏 " + FromUtf8(std::to_string(i + 1)));
     const RECT expected = ExpectedRect(c, i, window->clientWidth, window->clientHeight);
     EXPECT_TRUE(EqualRect(&button.rect, &expected))

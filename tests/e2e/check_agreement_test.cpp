@@ -16,6 +16,7 @@
 #include "e2e_timing.h"
 #include "file_bytes.h"
 #include "launch_paths.h"
+#include "launcher/game_button_ids.h"
 #include "launcher_fixture.h"
 #include "launcher_watch.h"
 #include "system_facts.h"
@@ -30,7 +31,6 @@ namespace {
 constexpr char16_t kToldWindows[] = u"win7";
 constexpr char16_t kToldVersion[] = u"6.1";
 constexpr char16_t kLauncherTitle[] = u"zixgame";  // the error box caption of zixgame.exe
-constexpr int kControlIdBase = 1000;               // entry N has the control ID 1000 + N
 constexpr DWORD kCheckMs = 20000;
 
 struct AgreementCase {
@@ -137,7 +137,7 @@ class CheckAgreement : public LauncherTest, public ::testing::WithParamInterface
       const ButtonFacts& real = buttons[i];
       const PredictedButton& button = predicted.buttons[i];
       SCOPED_TRACE("entry " + std::to_string(button.tag));
-      EXPECT_EQ(real.id, kControlIdBase + button.tag);
+      EXPECT_EQ(real.id, GameButtonId(static_cast<int32_t>(button.tag)));
       EXPECT_EQ(real.caption, button.caption) << "caption \"" << ToUtf8(real.caption) << "\"";
       EXPECT_EQ(real.rect.left, button.left);
       EXPECT_EQ(real.rect.top, button.top);
@@ -179,7 +179,7 @@ TEST_P(CheckAgreement, ReportMatchesWhatTheLauncherDoes) {
   ExpectSameWindow(main, *window, *predicted);
   for (const PredictedButton& button : predicted->buttons) {
     SCOPED_TRACE("press on entry " + std::to_string(button.tag));
-    ASSERT_TRUE(ClickButton(ChildWithId(main, kControlIdBase + static_cast<int>(button.tag))));
+    ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(static_cast<int32_t>(button.tag)))));
     ExpectOutcome(button.outcome, starts);
     if (HasFatalFailure()) break;
   }

@@ -8,6 +8,7 @@
 
 #include "box_expectations.h"
 #include "e2e_timing.h"
+#include "launcher/game_button_ids.h"
 #include "launcher_fixture.h"
 #include "launcher_watch.h"
 #include "text_convert.h"
@@ -16,8 +17,6 @@
 
 namespace zix::e2e {
 namespace {
-
-constexpr int kEntryOneButton = 1001;
 
 bool IsUpperHex(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }
 
@@ -130,14 +129,14 @@ TEST_P(ClickError, ErrorBoxThenTheLauncherGoesOn) {
   ASSERT_TRUE(main);
   for (int press = 0; press < 2; ++press) {
     SCOPED_TRACE("press " + std::to_string(press + 1));
-    ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+    ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(1))));
     const std::optional<MessageBoxFacts> box = WaitForBox();
     ASSERT_TRUE(box);
     ExpectErrorBox(*box, c.title, u"Floating point overflow.");
     ASSERT_TRUE(PressOk(*box, kBoxGoneMs));
   }
   EXPECT_TRUE(Records().empty()) << "the failed press started nothing";
-  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton + 1)));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(2))));
   EXPECT_EQ(WaitForRecords(1).size(), 1u) << "the other entry still starts";
   EXPECT_EQ(CloseAndWaitForExit(main), 0u);
 }

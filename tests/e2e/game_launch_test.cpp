@@ -11,6 +11,7 @@
 #include "box_expectations.h"
 #include "e2e_timing.h"
 #include "launch_paths.h"
+#include "launcher/game_button_ids.h"
 #include "launcher_fixture.h"
 #include "settings_bytes.h"
 #include "system_facts.h"
@@ -19,8 +20,6 @@
 
 namespace zix::e2e {
 namespace {
-
-constexpr int kEntryOneButton = 1001;
 
 // What one press ends in: a game started, or the message instead.
 struct Outcome {
@@ -65,7 +64,7 @@ TEST_P(GameLaunch, StartsTheRightGameOrSaysWhyNot) {
   ASSERT_TRUE(Start());
   HWND main = WaitForMainWindow();
   ASSERT_TRUE(main);
-  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(1))));
 
   if (!expected.started.empty()) {
     const std::vector<GameRecord> records = WaitForRecords(1);

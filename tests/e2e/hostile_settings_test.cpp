@@ -17,6 +17,7 @@
 #include "e2e_timing.h"
 #include "hostile_settings_bytes.h"
 #include "launch_paths.h"
+#include "launcher/game_button_ids.h"
 #include "launcher_fixture.h"
 #include "launcher_watch.h"
 #include "settings_bytes.h"
@@ -27,7 +28,6 @@
 namespace zix::e2e {
 namespace {
 
-constexpr int kEntryOneButton = 1001;
 constexpr char16_t kDefaultTitle[] = u"游戏启动";
 
 enum class SettingsForm { File, Folder, HeldForWriting };
@@ -151,7 +151,7 @@ void HostileSettings::ExpectWindow(HWND main) {
     const int64_t column = static_cast<int64_t>(i) % columns;
     const int64_t row = static_cast<int64_t>(i) / columns;
     const RECT& rect = buttons[i].rect;
-    EXPECT_EQ(buttons[i].id, kEntryOneButton + static_cast<int>(i));
+    EXPECT_EQ(buttons[i].id, GameButtonId(1) + static_cast<int>(i));
     EXPECT_EQ(rect.left, wrap(column * wrap(int64_t{w.buttonWidth} + w.spaceX) + originX));
     EXPECT_EQ(rect.top, wrap(row * wrap(int64_t{w.buttonHeight} + w.spaceY) + originY));
     // A size below zero is no size, and no edge lies beyond the largest coordinate.
@@ -171,7 +171,7 @@ void HostileSettings::ExpectWindow(HWND main) {
 void HostileSettings::ExpectPress(HWND main) {
   const HostileCase& c = GetParam();
   if (c.press == Press::None) return;
-  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(1))));
   switch (c.press) {
     case Press::LauncherMessage:
     case Press::ErrorBox: {

@@ -2,6 +2,7 @@
 
 #include "e2e_timing.h"
 #include "focus_reader.h"
+#include "launcher/game_button_ids.h"
 #include "settings_bytes.h"
 #include "user_input.h"
 #include "window_reader.h"
@@ -9,7 +10,6 @@
 namespace zix::e2e {
 namespace {
 
-constexpr int kFirstButtonId = 1000;
 // Long enough for the launcher to take the activation and settle after it was shown.
 constexpr DWORD kSettleMs = 200;
 
@@ -39,7 +39,7 @@ HWND InteractiveLauncherTest::StartInForeground(std::string_view settings) {
   return main_;
 }
 
-HWND InteractiveLauncherTest::GameButton(int entry) const { return ChildWithId(main_, kFirstButtonId + entry); }
+HWND InteractiveLauncherTest::GameButton(int entry) const { return ChildWithId(main_, GameButtonId(entry)); }
 
 DWORD InteractiveLauncherTest::LauncherThread() const { return GetWindowThreadProcessId(main_, nullptr); }
 

@@ -6,6 +6,7 @@
 #include "box_expectations.h"
 #include "e2e_timing.h"
 #include "launch_paths.h"
+#include "launcher/game_button_ids.h"
 #include "launcher_fixture.h"
 #include "launcher_watch.h"
 #include "settings_bytes.h"
@@ -16,8 +17,6 @@
 namespace zix::e2e {
 namespace {
 
-constexpr int kEntryOneButton = 1001;
-
 using LaunchBehaviour = LauncherTest;
 
 // Whether the shell starts the game anyway is the platform's business (Wine 8 does, in some
@@ -27,7 +26,7 @@ TEST_F(LaunchBehaviour, MissingWorkingFolderGetsNoMessage) {
       "[set]\r\nCount=2\r\n[1]\r\nexe=fake.exe\r\ncurDir=no such folder\r\n",
       {u"fake.exe"});
   ASSERT_TRUE(main);
-  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(1))));
   EXPECT_FALSE(WaitForMessageBox(Launcher(), kQuietMs)) << "a failed start shows no message";
   EXPECT_TRUE(Launcher().Running());
   EXPECT_TRUE(IsWindowEnabled(main));
@@ -39,7 +38,7 @@ TEST_F(LaunchBehaviour, EveryPressStartsTheGameAgain) {
   HWND main =
       StartWithGames("[set]\r\nCount=2\r\n[2]\r\nexe=fake.exe\r\nParam=again\r\n", {u"fake.exe"});
   ASSERT_TRUE(main);
-  HWND second = ChildWithId(main, kEntryOneButton + 1);
+  HWND second = ChildWithId(main, GameButtonId(2));
   ASSERT_TRUE(ClickButton(second));
   ASSERT_EQ(WaitForRecords(1).size(), 1u);
   ASSERT_TRUE(ClickButton(second));
@@ -53,7 +52,7 @@ TEST_F(LaunchBehaviour, MouseClickStartsTheGame) {
   HWND main =
       StartWithGames("[set]\r\nCount=3\r\n[3]\r\nexe=fake.exe\r\nParam=clicked\r\n", {u"fake.exe"});
   ASSERT_TRUE(main);
-  ASSERT_TRUE(MouseClick(ChildWithId(main, kEntryOneButton + 2)));
+  ASSERT_TRUE(MouseClick(ChildWithId(main, GameButtonId(3))));
   const std::vector<GameRecord> records = WaitForRecords(1);
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].commandLine, u"\"" + folder_.Path() + u"fake.exe\" clicked");
@@ -71,18 +70,18 @@ TEST_F(LaunchBehaviour, NotificationsNotFromItsButtonsStartNothing) {
                                            nullptr, nullptr, nullptr));
   ASSERT_TRUE(owner.get());
   HWND impostor = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 10, 10, owner.get(),
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEntryOneButton)),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(GameButtonId(1))),
                                   nullptr, nullptr);
   ASSERT_TRUE(impostor);
-  ASSERT_EQ(GetDlgCtrlID(impostor), kEntryOneButton);
-  const WPARAM clicked = MAKEWPARAM(kEntryOneButton, BN_CLICKED);
+  ASSERT_EQ(GetDlgCtrlID(impostor), GameButtonId(1));
+  const WPARAM clicked = MAKEWPARAM(GameButtonId(1), BN_CLICKED);
   ASSERT_TRUE(PostMessageW(main, WM_COMMAND, clicked, reinterpret_cast<LPARAM>(impostor)));
   ASSERT_TRUE(PostMessageW(main, WM_COMMAND, clicked, 0));
   ASSERT_TRUE(PostMessageW(main, WM_COMMAND, clicked, reinterpret_cast<LPARAM>(owner.get())));
   EXPECT_FALSE(WaitForMessageBox(Launcher(), kQuietMs));
   EXPECT_TRUE(Records().empty()) << "a notification from elsewhere started the game";
 
-  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(1))));
   const std::vector<GameRecord> records = WaitForRecords(1);
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].commandLine, u"\"" + folder_.Path() + u"fake.exe\" pressed");
@@ -96,13 +95,13 @@ TEST_F(LaunchBehaviour, AfterAMessageTheLauncherIsAsBefore) {
   ASSERT_TRUE(main);
   for (int press = 0; press < 2; ++press) {
     SCOPED_TRACE("press " + std::to_string(press + 1));
-    ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+    ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(1))));
     const std::optional<MessageBoxFacts> box = WaitForBox();
     ASSERT_TRUE(box);
     ExpectLauncherMessage(*box, kGameFileMissing);
     ASSERT_TRUE(PressOk(*box, kBoxGoneMs));
   }
-  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton + 1)));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(2))));
   EXPECT_EQ(WaitForRecords(1).size(), 1u) << "the other entry still starts";
   EXPECT_EQ(CloseAndWaitForExit(main), 0u);
 }
@@ -112,7 +111,7 @@ TEST_F(LaunchBehaviour, SettingsAreTheCopyTakenAtStart) {
   HWND main = StartWithGames(atStart, {u"first.exe", u"second.exe"});
   ASSERT_TRUE(main);
   ASSERT_TRUE(folder_.WriteSettings("[set]\r\nCount=2\r\n[1]\r\nexe=second.exe\r\n"));
-  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(1))));
   const std::vector<GameRecord> records = WaitForRecords(1);
   ASSERT_TRUE(folder_.WriteSettings(atStart));  // the folder must end as it began
   ASSERT_EQ(records.size(), 1u);
@@ -138,7 +137,7 @@ TEST_F(ChineseFolderLaunch, PathsAndParametersArriveIntact) {
   ASSERT_TRUE(main);
   const std::u16string game = folder_.Path() + u"我的 游戏\\开始 游戏.exe";
 
-  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(1))));
   std::vector<GameRecord> records = WaitForRecords(1);
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].programPath, game);
@@ -146,7 +145,7 @@ TEST_F(ChineseFolderLaunch, PathsAndParametersArriveIntact) {
   EXPECT_EQ(records[0].commandLine, u"\"" + game + u"\" --名字 \"带 空格\" -x")
       << ToUtf8(records[0].commandLine);
 
-  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton + 1)));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(2))));
   records = WaitForRecords(2);
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[1].programPath, game);

@@ -9,6 +9,7 @@
 
 #include "box_expectations.h"
 #include "e2e_timing.h"
+#include "launcher/game_button_ids.h"
 #include "launcher_fixture.h"
 #include "settings_bytes.h"
 #include "system_facts.h"
@@ -18,8 +19,6 @@
 
 namespace zix::e2e {
 namespace {
-
-constexpr int kEntryOneButton = 1001;
 
 struct VersionCase {
   const char* name;
@@ -46,7 +45,7 @@ void VersionBoundsTest::ExpectStartOrRefusal(const VersionCase& c) {
   ASSERT_TRUE(Start());
   HWND main = WaitForMainWindow();
   ASSERT_TRUE(main);
-  ASSERT_TRUE(ClickButton(ChildWithId(main, kEntryOneButton)));
+  ASSERT_TRUE(ClickButton(ChildWithId(main, GameButtonId(1))));
   if (c.refusedWith) {
     const std::optional<MessageBoxFacts> box = WaitForBox();
     ASSERT_TRUE(box);

@@ -12,14 +12,15 @@
 #include <string>
 #include <variant>
 
+#include "launcher/game_button_ids.h"
 #include "launcher/grid_layout.h"
 #include "launcher/int32_math.h"
 #include "launcher/launch_decision.h"
 #include "platform/exception.h"
 #include "platform/files.h"
+#include "platform/numbers.h"
 #include "settings/ini_file.h"
 #include "settings/launcher_keys.h"
-#include "settings/numbers.h"
 
 namespace {
 
@@ -32,8 +33,6 @@ void Require(bool condition) {
 }
 
 constexpr std::u16string_view kFolder = u"C:\\Program Files\\游戏 启动\\";
-// The most buttons the launcher builds before it stops with an error.
-constexpr int32_t kMostGameButtons = 10000;
 
 class CountingProbe : public zix::SystemProbe {
  public:
@@ -204,7 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckGrid(settings, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min());
 
   const zix::TGridLayout grid = zix::ComputeGridLayout(settings, 454, 265);
-  const int32_t built = std::clamp(settings.count, 0, kMostGameButtons);
+  const int32_t built = std::clamp(settings.count, 0, zix::kMostGameButtons);
   std::set<int32_t> indices;
   for (int32_t i = 0; i < std::min(built, 12); ++i) indices.insert(i);
   if (built > 0) {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "settings/numbers.h"
+#include "platform/numbers.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/numbers.h"
+#include "platform/numbers.h"
 
 namespace {
 
@@ -61,18 +61,13 @@ std::optional<int32_t> Reference(std::u16string_view text) {
                                        : static_cast<int64_t>(value));
 }
 
-std::u16string DecimalText(int32_t number) {
-  const std::string narrow = std::to_string(number);
-  return std::u16string(narrow.begin(), narrow.end());
-}
-
 void Check(const std::u16string& text) {
   const std::optional<int32_t> parsed = zix::ParseInteger(text);
   Require(parsed == Reference(text));
   Require(zix::ParseInteger(u"  " + text) == parsed);
   if (!parsed) return;
   Require(zix::ParseInteger(text + u" ") == std::nullopt);
-  Require(zix::ParseInteger(DecimalText(*parsed)) == parsed);
+  Require(zix::ParseInteger(zix::DecimalText(*parsed)) == parsed);
 }
 
 }  // namespace

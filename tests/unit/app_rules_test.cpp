@@ -173,7 +173,7 @@ TEST(LocateCodeAddress, OutsideEveryModuleUsesOwnNameAndAddressLess4096) {
 // ---- Placement and show command ------------------------------------------------------------
 
 struct CentreCase {
-  WorkArea work;
+  ScreenRect work;
   int32_t width, height, virtualLeft, virtualTop;
   ScreenPoint expected;
 };

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "platform/numbers.h"
 #include "platform/text_codec.h"
-#include "settings/numbers.h"
 
 namespace zix {
 namespace {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/numbers.h"
 #include "platform/text_codec.h"
-#include "settings/numbers.h"
 
 namespace zix {
 namespace {

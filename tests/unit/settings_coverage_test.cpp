@@ -7,9 +7,9 @@
 #include <string>
 
 #include "platform/format_settings.h"
+#include "platform/numbers.h"
 #include "settings/ini_file.h"
 #include "settings/ini_index.h"
-#include "settings/numbers.h"
 
 namespace zix {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <iterator>
 
+#include "platform/numbers.h"
 #include "platform/systems.h"
-#include "settings/numbers.h"
 
 #ifdef _WIN32
 #include <windows.h>

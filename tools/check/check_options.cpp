@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "platform/numbers.h"
 #include "platform/text_codec.h"
 
 namespace zix::check {
@@ -25,23 +26,12 @@ const char kCheckUsage[] =
 
 namespace {
 
-std::optional<uint32_t> ParseUnsigned(std::u16string_view text, uint32_t max) {
-  if (text.empty()) return std::nullopt;
-  uint64_t value = 0;
-  for (const char16_t c : text) {
-    if (c < u'0' || c > u'9') return std::nullopt;
-    value = value * 10 + (c - u'0');
-    if (value > max) return std::nullopt;
-  }
-  return static_cast<uint32_t>(value);
-}
-
 std::optional<VersionPair> ParseVersion(std::u16string_view text) {
   const size_t dot = text.find(u'.');
-  const auto major = ParseUnsigned(text.substr(0, dot), std::numeric_limits<uint32_t>::max());
+  const auto major = ParseDecimalDigits(text.substr(0, dot), std::numeric_limits<uint32_t>::max());
   if (!major) return std::nullopt;
   if (dot == std::u16string_view::npos) return VersionPair{*major, 0};
-  const auto minor = ParseUnsigned(text.substr(dot + 1), std::numeric_limits<uint32_t>::max());
+  const auto minor = ParseDecimalDigits(text.substr(dot + 1), std::numeric_limits<uint32_t>::max());
   if (!minor) return std::nullopt;
   return VersionPair{*major, *minor};
 }
@@ -50,8 +40,8 @@ std::optional<ClientSize> ParseClient(std::u16string_view text) {
   const size_t x = text.find_first_of(u"xX");
   if (x == std::u16string_view::npos) return std::nullopt;
   constexpr uint32_t kMax = std::numeric_limits<int32_t>::max();
-  const auto width = ParseUnsigned(text.substr(0, x), kMax);
-  const auto height = ParseUnsigned(text.substr(x + 1), kMax);
+  const auto width = ParseDecimalDigits(text.substr(0, x), kMax);
+  const auto height = ParseDecimalDigits(text.substr(x + 1), kMax);
   if (!width || !height) return std::nullopt;
   return ClientSize{static_cast<int32_t>(*width), static_cast<int32_t>(*height)};
 }
@@ -127,7 +117,7 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
       if (!client) return Bad(optionName, value, "a size such as 444x252");
       options.client = *client;
     } else if (name == u"--codepage") {
-      const auto page = ParseUnsigned(value, 65535);
+      const auto page = ParseDecimalDigits(value, 65535);
       if (!page || *page == 0) return Bad(optionName, value, "a code page number such as 936");
       options.codePage = *page;
     } else if (name == u"--launcher-dir") {

@@ -71,7 +71,7 @@ CheckReport BuildCheckReport(const LoadedSettings& loaded, const CheckOptions& o
   report.grid = ComputeGridLayout(report.settings, report.client.width, report.client.height);
   report.systems = ImaginedSystems(options.systems);
 
-  const int32_t listed = std::clamp(report.settings.count, 0, kMaxListedButtons);
+  const int32_t listed = std::clamp(report.settings.count, 0, kMostGameButtons);
   report.buttons.reserve(static_cast<size_t>(listed));
   for (int32_t index = 0; index < listed; ++index) {
     ButtonReport button;

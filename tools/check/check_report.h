@@ -13,6 +13,7 @@
 #include "check/check_warning.h"
 #include "check/local_paths.h"
 #include "check/settings_source.h"
+#include "launcher/game_button_ids.h"
 #include "launcher/grid_layout.h"
 #include "launcher/launch_decision.h"
 
@@ -49,15 +50,11 @@ struct CheckReport {
   ClientSize client;
   bool clientAssumed = true;  // from the default frame rather than --client
   TGridLayout grid;
-  std::vector<ButtonReport> buttons;  // at most kMaxListedButtons
+  std::vector<ButtonReport> buttons;  // at most kMostGameButtons: the launcher builds no more
   std::vector<bool> systems;          // the imagined systems, as IsWin64 answers
   CheckOptions options;
   Warnings warnings;
 };
-
-// More buttons than a process may own windows for: the launcher cannot build them, and a
-// listing this long helps nobody.
-inline constexpr int32_t kMaxListedButtons = 10000;
 
 using FolderExistence = std::function<bool(std::u16string_view path, EntryKind kind)>;
 

@@ -24,7 +24,4 @@ uint32_t LineOfKey(const IniDocument& document, std::u16string_view section,
 // writes entry numbers: decimal, no sign, no leading zeros, within 1 to 2147483647.
 std::optional<int32_t> EntryNumberOf(std::u16string_view sectionName);
 
-// Decimal text of a number, for messages.
-std::u16string Decimal(int64_t value);
-
 }  // namespace zix::check

@@ -2,6 +2,7 @@
 
 #include "check/document_lookup.h"
 #include "check/report_warnings.h"
+#include "platform/numbers.h"
 #include "platform/text_codec.h"
 
 namespace zix::check {
@@ -69,11 +70,11 @@ void AddEncodingWarnings(const LoadedSettings& loaded, unsigned codePage, Warnin
       std::u16string message =
           u"text outside ASCII in a file without a byte-order mark is read in the ANSI code page "
           u"of the machine that runs the launcher (" +
-          Decimal(codePage) + u" assumed here)";
+          DecimalText(codePage) + u" assumed here)";
       message += looksUtf8 ? u"; these bytes are UTF-8, so they will come out garbled"
                            : u"; on a machine with another code page it comes out garbled";
       message += u"; save the file as UTF-8 with BOM";
-      if (count > 1) message += u" (" + Decimal(static_cast<int64_t>(count)) + u" lines affected)";
+      if (count > 1) message += u" (" + DecimalText(static_cast<int64_t>(count)) + u" lines affected)";
       warnings.push_back({first, "non-ascii-no-mark", std::move(message)});
     }
   }

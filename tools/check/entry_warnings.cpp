@@ -5,9 +5,9 @@
 #include "check/local_paths.h"
 #include "check/report_warnings.h"
 #include "platform/exception.h"
+#include "platform/numbers.h"
 #include "platform/systems.h"
 #include "settings/launcher_keys.h"
-#include "settings/numbers.h"
 
 namespace zix::check {
 

@@ -1,5 +1,6 @@
 #include "check/document_lookup.h"
 #include "check/report_warnings.h"
+#include "platform/numbers.h"
 #include "settings/launcher_keys.h"
 
 namespace zix::check {
@@ -14,8 +15,8 @@ bool Overlap(const ButtonRect& a, const ButtonRect& b) {
 
 std::u16string Place(const ButtonReport& button) {
   const ButtonRect& r = button.buttonSpec.rect;
-  return u"entry " + Decimal(button.buttonSpec.tag) + u" at " + Decimal(r.left) + u"," + Decimal(r.top) +
-         u" size " + Decimal(r.width) + u"x" + Decimal(r.height);
+  return u"entry " + DecimalText(button.buttonSpec.tag) + u" at " + DecimalText(r.left) + u"," + DecimalText(r.top) +
+         u" size " + DecimalText(r.width) + u"x" + DecimalText(r.height);
 }
 
 }  // namespace
@@ -31,8 +32,8 @@ void AddLayoutWarnings(const IniDocument& document, const CheckReport& report, W
     warnings.push_back({lineOf(report.grid.ButtonWidth <= 0 ? keys::kButtonWidth.name
                                                             : keys::kButtonHeight.name),
                         "button-size",
-                        u"buttons of " + Decimal(report.grid.ButtonWidth) + u"x" +
-                            Decimal(report.grid.ButtonHeight) + u" pixels cannot be seen"});
+                        u"buttons of " + DecimalText(report.grid.ButtonWidth) + u"x" +
+                            DecimalText(report.grid.ButtonHeight) + u" pixels cannot be seen"});
   }
 
   size_t outside = 0;
@@ -45,10 +46,10 @@ void AddLayoutWarnings(const IniDocument& document, const CheckReport& report, W
   if (firstOutside) {
     warnings.push_back(
         {lineOf(keys::kCount.name), "button-outside",
-         Decimal(static_cast<int64_t>(outside)) + u" of " +
-             Decimal(static_cast<int64_t>(buttons.size())) +
+         DecimalText(static_cast<int64_t>(outside)) + u" of " +
+             DecimalText(static_cast<int64_t>(buttons.size())) +
              u" buttons lie wholly or partly outside the client area of " +
-             Decimal(report.client.width) + u"x" + Decimal(report.client.height) + u" (first: " +
+             DecimalText(report.client.width) + u"x" + DecimalText(report.client.height) + u" (first: " +
              Place(*firstOutside) + u"); make the window larger, or the buttons or gaps smaller"});
   }
 

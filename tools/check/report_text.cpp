@@ -1,5 +1,6 @@
 #include "check/document_lookup.h"
 #include "check/report_output.h"
+#include "platform/numbers.h"
 
 namespace zix::check {
 
@@ -30,9 +31,9 @@ std::u16string OutcomeText(const SystemOutcome& outcome) {
 
 void AppendButton(std::u16string& out, const ButtonReport& button) {
   const ButtonRect& r = button.buttonSpec.rect;
-  out += u"\n[" + Decimal(button.buttonSpec.tag) + u"] " + Quote(button.buttonSpec.caption) + u" at " +
-         Decimal(r.left) + u"," + Decimal(r.top) + u" size " + Decimal(r.width) + u"x" +
-         Decimal(r.height);
+  out += u"\n[" + DecimalText(button.buttonSpec.tag) + u"] " + Quote(button.buttonSpec.caption) + u" at " +
+         DecimalText(r.left) + u"," + DecimalText(r.top) + u" size " + DecimalText(r.width) + u"x" +
+         DecimalText(r.height);
   out += button.accessKey ? u", access key " + std::u16string(1, *button.accessKey)
                           : std::u16string(u", no access key");
   if (button.outsideClient) out += u", outside the client area";
@@ -59,21 +60,21 @@ std::u16string ReportText(const CheckReport& report) {
   const TGridLayout& g = report.grid;
   std::u16string out = u"zixgame-check: " + report.filePath + u" (" +
                        EncodingName(report.encoding, o.codePage) + u")\n";
-  out += u"window: " + Decimal(s.width) + u"x" + Decimal(s.height) + u", client " +
-         Decimal(report.client.width) + u"x" + Decimal(report.client.height) +
+  out += u"window: " + DecimalText(s.width) + u"x" + DecimalText(s.height) + u", client " +
+         DecimalText(report.client.width) + u"x" + DecimalText(report.client.height) +
          (report.clientAssumed ? u" (outer size less 16x38)" : u"") + u", title " +
          Quote(s.title) + u"\n";
-  out += u"grid: origin " + Decimal(g.OriginX) + u"," + Decimal(g.OriginY) + u", buttons " +
-         Decimal(g.ButtonWidth) + u"x" + Decimal(g.ButtonHeight) + u", gaps " + Decimal(g.SpaceX) +
-         u"," + Decimal(g.SpaceY) + u", " + Decimal(g.ColCount) + u" column(s), Count " +
-         Decimal(s.count) + u"\n";
-  out += u"imagined: Windows " + Decimal(o.version.major) + u"." + Decimal(o.version.minor) + u" " +
+  out += u"grid: origin " + DecimalText(g.OriginX) + u"," + DecimalText(g.OriginY) + u", buttons " +
+         DecimalText(g.ButtonWidth) + u"x" + DecimalText(g.ButtonHeight) + u", gaps " + DecimalText(g.SpaceX) +
+         u"," + DecimalText(g.SpaceY) + u", " + DecimalText(g.ColCount) + u" column(s), Count " +
+         DecimalText(s.count) + u"\n";
+  out += u"imagined: Windows " + DecimalText(o.version.major) + u"." + DecimalText(o.version.minor) + u" " +
          ReleaseLabel(o.version) + u", decimal separator " +
          Quote(std::u16string(1, o.decimalSeparator)) + u", launcher folder " + o.launcherDir +
          u"\n";
   for (const ButtonReport& button : report.buttons) AppendButton(out, button);
   if (static_cast<int64_t>(report.buttons.size()) < s.count)
-    out += u"\n(only the first " + Decimal(static_cast<int64_t>(report.buttons.size())) +
+    out += u"\n(only the first " + DecimalText(static_cast<int64_t>(report.buttons.size())) +
            u" buttons are listed)\n";
 
   out += u"\n";
@@ -81,11 +82,11 @@ std::u16string ReportText(const CheckReport& report) {
     out += u"no warnings\n";
     return out;
   }
-  out += Decimal(static_cast<int64_t>(report.warnings.size())) +
+  out += DecimalText(static_cast<int64_t>(report.warnings.size())) +
          (report.warnings.size() == 1 ? u" warning:\n" : u" warnings:\n");
   for (const CheckWarning& warning : report.warnings) {
     out += report.filePath;
-    if (warning.line) out += u":" + Decimal(warning.line);
+    if (warning.line) out += u":" + DecimalText(warning.line);
     out += u": warning: " + warning.message + u" [" +
            std::u16string(warning.code.begin(), warning.code.end()) + u"]\n";
   }
@@ -99,7 +100,7 @@ std::u16string EncodingName(IniEncoding encoding, unsigned codePage) {
     case IniEncoding::Utf16BE: return u"UTF-16 big-endian with mark";
     case IniEncoding::Ansi: break;
   }
-  return u"no mark: ANSI code page " + Decimal(codePage);
+  return u"no mark: ANSI code page " + DecimalText(codePage);
 }
 
 }  // namespace zix::check

@@ -2,8 +2,8 @@
 
 #include "check/document_lookup.h"
 #include "check/report_warnings.h"
+#include "platform/numbers.h"
 #include "settings/launcher_keys.h"
-#include "settings/numbers.h"
 
 namespace zix::check {
 
@@ -18,7 +18,7 @@ void CheckInteger(const IniDocument& document, const keys::IntegerKey& key, Warn
   if (!line || ParseInteger(line->value)) return;
   warnings.push_back({line->lineNumber, "integer-invalid",
                       KeyText(*line) + u" is no whole number, so the default " +
-                          Decimal(key.defaultValue) + u" applies"});
+                          DecimalText(key.defaultValue) + u" applies"});
 }
 
 void CheckCountAgainstSections(const IniDocument& document, int32_t count, uint32_t countLine,
@@ -29,7 +29,7 @@ void CheckCountAgainstSections(const IniDocument& document, int32_t count, uint3
     if (!number) continue;
     if (*number > count && present.insert(*number).second) {
       warnings.push_back({section.lineNumber, "count-mismatch",
-                          u"[" + Decimal(*number) + u"] lies above Count=" + Decimal(count) +
+                          u"[" + DecimalText(*number) + u"] lies above Count=" + DecimalText(count) +
                               u" and is never read; raise Count or renumber the entries"});
     }
     present.insert(*number);
@@ -41,7 +41,7 @@ void CheckCountAgainstSections(const IniDocument& document, int32_t count, uint3
   int64_t missingCount = 0;
   for (int32_t n = 1; n <= count; ++n) {
     if (present.count(n)) continue;
-    if (missingCount < 5) missing += (missingCount ? u", [" : u"[") + Decimal(n) + u"]";
+    if (missingCount < 5) missing += (missingCount ? u", [" : u"[") + DecimalText(n) + u"]";
     ++missingCount;
     if (missingCount >= 5) break;
   }
@@ -49,9 +49,9 @@ void CheckCountAgainstSections(const IniDocument& document, int32_t count, uint3
   int64_t presentBelow = 0;
   for (const int32_t n : present) presentBelow += n <= count;
   const int64_t totalMissing = int64_t{count} - presentBelow;
-  std::u16string message = u"Count=" + Decimal(count) + u" but the file has no " + missing;
+  std::u16string message = u"Count=" + DecimalText(count) + u" but the file has no " + missing;
   if (totalMissing > missingCount)
-    message += u" and " + Decimal(totalMissing - missingCount) + u" more";
+    message += u" and " + DecimalText(totalMissing - missingCount) + u" more";
   message += u"; such buttons have no caption and find no game";
   warnings.push_back({countLine, "count-mismatch", std::move(message)});
 }
@@ -84,11 +84,11 @@ void AddSetWarnings(const IniDocument& document, const CheckReport& report, Warn
                         u"with Count=1 the launcher starts entry 1 at once and quits without "
                         u"showing its window"});
   }
-  if (count > kMaxListedButtons) {
+  if (count > kMostGameButtons) {
     warnings.push_back({countLine->lineNumber, "count-too-large",
-                        u"Count=" + Decimal(count) + u" asks for more buttons than Windows lets "
-                        u"one program create (10000 windows); only the first " +
-                            Decimal(kMaxListedButtons) + u" are listed"});
+                        u"Count=" + DecimalText(count) + u" asks for more buttons than Windows lets "
+                        u"one program create (" + DecimalText(kMostGameButtons) + u" windows); only the first " +
+                            DecimalText(kMostGameButtons) + u" are listed"});
   }
 
   const IniLine* colLine = FindKey(document, keys::kSetSection, keys::kCol.name);

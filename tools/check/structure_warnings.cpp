@@ -6,6 +6,7 @@
 
 #include "check/document_lookup.h"
 #include "check/report_warnings.h"
+#include "platform/numbers.h"
 #include "settings/launcher_keys.h"
 
 namespace zix::check {
@@ -123,7 +124,7 @@ void CheckLines(const IniSection& section, bool read, std::optional<bool> sectio
     if (earlier != section.lines.begin() + i) {
       warnings.push_back({line.lineNumber, "duplicate-key",
                           Quote(line.name) + u" is already set on line " +
-                              Decimal(earlier->lineNumber) +
+                              DecimalText(earlier->lineNumber) +
                               u"; only the first counts, so this line is never read"});
       continue;
     }
@@ -172,13 +173,13 @@ void AddStructureWarnings(const IniDocument& document, Warnings& warnings) {
     if (!read) {
       warnings.push_back({section.lineNumber, "duplicate-section",
                           u"[" + std::u16string(section.name) + u"] repeats the section on line " +
-                              Decimal(first->lineNumber) +
+                              DecimalText(first->lineNumber) +
                               u"; the launcher reads only the first, so nothing here is ever "
                               u"read; merge the two"});
     } else if (const auto padded = PaddedEntryNumber(section.name)) {
       warnings.push_back({section.lineNumber, "section-name-padded",
                           u"[" + std::u16string(section.name) + u"] is not the section of entry " +
-                              Decimal(*padded) + u"; the launcher reads [" + Decimal(*padded) +
+                              DecimalText(*padded) + u"; the launcher reads [" + DecimalText(*padded) +
                               u"], written without leading zeros or blanks"});
     } else if (!kind) {
       std::u16string message = u"the launcher reads no section [" + std::u16string(section.name) +

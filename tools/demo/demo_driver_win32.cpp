@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "demo_handles.h"
+#include "launcher/game_button_ids.h"
 
 namespace {
 
@@ -26,7 +27,6 @@ constexpr DWORD kWindowWaitMs = 30000;
 constexpr DWORD kTooltipWaitMs = 2000;
 constexpr DWORD kCaptureWaitMs = 60000;
 constexpr DWORD kExitWaitMs = 10000;
-constexpr int kFirstGameButtonId = 1001;
 
 struct DriverError {
   std::string what;
@@ -109,7 +109,7 @@ HWND WaitForMainWindow(HANDLE process, DWORD processId) {
 // Rests the mouse on the first game button; waits until another window of the launcher (its
 // tooltip) shows, or gives up quietly, since a picture without a tooltip is still worth taking.
 void ShowFirstTooltip(HWND mainWindow, DWORD processId) {
-  HWND button = GetDlgItem(mainWindow, kFirstGameButtonId);
+  HWND button = GetDlgItem(mainWindow, zix::GameButtonId(1));
   RECT area;
   if (button == nullptr || !GetWindowRect(button, &area)) return;
   // Tooltips show only for the active program; if Wine refuses, there is simply no tooltip.

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "settings/numbers.h"
+#include "platform/numbers.h"
 
 // Settings bounds and the running version must compare equal when their texts agree, and every
 // build must round alike: all of them (g++, clang, MinGW on x86 and x86_64) have the x87 format.

@@ -1,6 +1,6 @@
 #include <cstdint>
 
-#include "settings/numbers.h"
+#include "platform/numbers.h"
 
 namespace zix {
 
