@@ -16,12 +16,12 @@ std::string Box(int64_t left, int64_t top, int64_t width, int64_t height) {
   return "left:" + Px(left) + ";top:" + Px(top) + ";width:" + Px(width) + ";height:" + Px(height);
 }
 
-// The page stands alone: its style and its one line of script travel inside it.
+// The page stands alone: its style and its few lines of script travel inside it.
 constexpr const char* kStyle = R"(
 body{font:13px "Segoe UI","Microsoft YaHei","WenQuanYi Micro Hei",sans-serif;margin:16px;color:#1b1b1b;background:#fff}
 h1{font-size:15px;margin:0 0 4px}h2{font-size:14px;margin:20px 0 6px}
 .facts{color:#555;margin:0 0 14px}
-#window{position:relative;box-sizing:border-box;background:#dfe7f1;border:1px solid #3a6ea5;box-shadow:0 4px 14px rgba(0,0,0,.25)}
+#window{position:relative;flex:none;box-sizing:border-box;background:#dfe7f1;border:1px solid #3a6ea5;box-shadow:0 4px 14px rgba(0,0,0,.25)}
 #title{position:absolute;left:8px;right:8px;top:0;font-size:12px;white-space:pre;overflow:hidden}
 #client{position:absolute;background:#f0f0f0;overflow:hidden}
 .game{position:absolute;box-sizing:border-box;margin:0;padding:0 2px;font:11px Tahoma,"WenQuanYi Micro Hei",sans-serif;color:#000;background:#e1e1e1;border:1px solid #adadad;white-space:pre;overflow:hidden;text-align:center;cursor:default}
@@ -29,12 +29,23 @@ h1{font-size:15px;margin:0 0 4px}h2{font-size:14px;margin:20px 0 6px}
 .game:focus{outline:1px dotted #000;outline-offset:-4px}
 .game.outside{border:2px dashed #d00000}
 .tooltip{display:none;position:absolute;z-index:2;padding:2px 5px;font:12px "Microsoft YaHei","WenQuanYi Micro Hei",sans-serif;white-space:pre;background:#fff;border:1px solid #767676;box-shadow:2px 2px 3px rgba(0,0,0,.3)}
+.row{display:flex;gap:24px;align-items:flex-start}
+#presses{min-width:280px;max-width:560px}#presses h2{margin-top:0}
 .press{display:none;border-left:3px solid #0078d7;padding:4px 10px;background:#f6f9fc}
-.press:target{display:block}
+.press.shown{display:block}
 .press dt{font-weight:600}.press dd{margin:0 0 4px 16px}
 #warnings li{margin:2px 0}.line{font-weight:600}
 )";
 
+
+// A press shows what it does; "#pressed-N" in the address shows entry N's at once.
+constexpr const char* kScript = R"(
+function press(tag) {
+  for (const p of document.querySelectorAll(".press")) p.classList.toggle("shown", p.id === "press-" + tag);
+}
+const asked = /^#pressed-(\d+)$/.exec(location.hash);
+if (asked) press(asked[1]);
+)";
 
 std::string SystemName(bool win64) { return win64 ? "64-bit Windows" : "32-bit Windows"; }
 
@@ -61,7 +72,7 @@ std::string ButtonMarkup(const ButtonReport& button) {
                      "\" data-tag=\"" + id + "\" style=\"" +
                      Box(Reach(r.left), Reach(r.top), width, height) + "\"";
   if (button.accessKey) html += " data-access-key=\"" + EscapeMarkup({&*button.accessKey, 1}) + "\"";
-  html += " onclick=\"location.hash='press-" + id + "'\">" +
+  html += " onclick=\"press(" + id + ")\">" +
           CaptionMarkup(button.buttonSpec.caption, "<u>", "</u>") + "</button>\n";
   return html;
 }
@@ -127,7 +138,7 @@ std::string ReportHtml(const CheckReport& report) {
                        Decimal(report.client.width) + u"x" + Decimal(report.client.height) +
                        u"; imagined: " + ImaginedText(report.options)) +
           "</p>\n";
-  html += "<div id=\"window\" style=\"width:" + Px(drawn.outerWidth) + ";height:" +
+  html += "<div class=\"row\">\n<div id=\"window\" style=\"width:" + Px(drawn.outerWidth) + ";height:" +
           Px(drawn.outerHeight) + "\">\n<div id=\"title\" style=\"height:" + Px(drawn.clientTop) +
           ";line-height:" + Px(drawn.clientTop) + "\">" + title + "</div>\n";
   html += "<div id=\"client\" style=\"" +
@@ -137,11 +148,12 @@ std::string ReportHtml(const CheckReport& report) {
   for (const ButtonReport& button : report.buttons) html += TooltipMarkup(button, drawn);
   html += "</div>\n";
 
-  html += "<h2>按下按钮 · Press a button</h2>\n<div id=\"presses\">\n"
+  html += "<div id=\"presses\">\n<h2>按下按钮 · Press a button</h2>\n"
           "<p class=\"facts\">按下按钮，看启动器在 32 位和 64 位 Windows 上会做什么。"
           "Press a button to see what the launcher does on 32-bit and 64-bit Windows.</p>\n";
   for (const ButtonReport& button : report.buttons) html += PressMarkup(button);
-  html += "</div>\n" + WarningsMarkup(report) + "</body>\n</html>\n";
+  html += "</div>\n</div>\n" + WarningsMarkup(report) + "<script>" + kScript + "</script>\n";
+  html += "</body>\n</html>\n";
   return html;
 }
 
