@@ -145,7 +145,8 @@ TEST(CheckReport, WebPageShowsTheFilesTextsAsTextOnly) {
       "[1]\nText=<b>&Go\nHint=say \"hi\"|more\nexe=a.exe\n[2]\nText=x' onclick='y\nexe=a.exe\n",
       {}, kFiles);
   const std::string html = ReportHtml(checked->report);
-  EXPECT_EQ(html.find("<script"), std::string::npos);
+  EXPECT_EQ(html.find("<script>alert"), std::string::npos);
+  EXPECT_NE(html.find("&lt;/title&gt;&lt;script&gt;alert(1)"), std::string::npos);
   EXPECT_EQ(html.find("<b>"), std::string::npos);
   EXPECT_EQ(html.find("onclick='y"), std::string::npos);
   EXPECT_NE(html.find("&lt;b&gt;<u>G</u>o</button>"), std::string::npos) << html;
