@@ -75,6 +75,7 @@ step "unit tests (ASan+UBSan)" env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=pri
   build/asan/unit_tests --gtest_brief=1
 
 step "zixgame-check" bash tests/check/run_check_tests.sh build/native
+step "zixgame-check --html (Chromium)" bash tests/check/run_html_test.sh build/native
 
 start_wine
 trap stop_wine EXIT

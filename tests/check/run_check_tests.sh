@@ -136,6 +136,9 @@ expect_error "is a folder" "$WORK/folder-named-ini"
 expect_error "is not known" --codepage 12345 "$WORK/case-clean"
 check --help
 if [[ "$status" == 0 && "$out" == usage:* ]]; then pass; else fail "--help: exit $status"; fi
+version=$(sed -n -E 's/^project\(zixgame VERSION ([0-9.]+).*/\1/p' "$ROOT/CMakeLists.txt")
+check --version
+if [[ "$status" == 0 && "$out" == "zixgame-check $version" ]]; then pass; else fail "--version: exit $status, [$out]"; fi
 
 echo "== options"
 # 游戏 in GBK without a mark: right in code page 936, garbled in 1252.
@@ -145,12 +148,152 @@ if [[ "$out" == *'"title":"游戏"'* ]]; then pass; else fail "code page 936: $o
 check --json --codepage 1252 "$WORK/gbk"
 if [[ "$out" == *'"title":"ÓÎÏ·"'* ]]; then pass; else fail "code page 1252: $out"; fi
 # The imagined system, version, client and launcher folder reach the report.
-check --json --system 32 --version 6.1 --client 300x200 --launcher-dir 'D:\Spiele' "$WORK/case-clean"
+check --json --system 32 --windows 6.1 --client 300x200 --launcher-dir 'D:\Spiele' "$WORK/case-clean"
 if [[ "$out" == *'"client":{"width":300,"height":200}'* && "$out" == *'"OriginX":60'* &&
       "$out" == *'"outcome":{"kind":"start","file":"D:\\Spiele\\a.exe"'* ]]; then pass
 else fail "--system 32 --client --launcher-dir: $out"; fi
-check --system 64 --version 6.1 "$HERE/cases/inverted-bounds.ini"
-if [[ "$out" == *'64-bit: message "当前游戏不支持[win7]"'* ]]; then pass; else fail "--version 6.1: $out"; fi
+# By default the Windows that 8, 8.1, 10 and 11 all report to the launcher.
+check --system 64 "$HERE/cases/x64-only.ini"
+if [[ "$out" == *'imagined: Windows 6.2 [win8]'* ]]; then pass; else fail "default Windows: $out"; fi
+check --system 64 --windows 6.1 "$HERE/cases/inverted-bounds.ini"
+if [[ "$out" == *'64-bit: message "当前游戏不支持[win7]"'* ]]; then pass; else fail "--windows 6.1: $out"; fi
+
+echo "== --init on folder layouts"
+# init_case NAME EXIT < LAYOUT 3< EXPECTED: --init on the layout must exit so and write the
+# expected file (shown here without its mark and CRs), which then checks as --init reported.
+init_case() {
+  local name=$1 expected_status=$2 dir="$WORK/init-$1" expected
+  expected=$(cat <&3)
+  python3 "$HERE/tiny_program.py" --layout "$dir"
+  check --init "$dir"
+  local written="$dir/zixgame.ini"
+  if [[ "$status" != "$expected_status" || ! -f "$written" ]]; then
+    fail "--init $name: exit $status, [$err]"; return
+  fi
+  if [[ "$(head -c 3 "$written" | od -An -tx1 | tr -d ' ')" != efbbbf ]] ||
+     [[ $(grep -c $'\r$' "$written") != $(wc -l < "$written") ]] ||
+     [[ "$(tail -c +4 "$written" | tr -d '\r')" != "$expected" ]]; then
+    fail "--init $name wrote:"; cat -A "$written"; return
+  fi
+  local report=$out
+  check "$dir"
+  if [[ "$status" != "$expected_status" || "$out" != "$report" ]]; then
+    fail "--init $name: read back, the file checks otherwise (exit $status):"$'\n'"$out"; return
+  fi
+  pass
+}
+# Installers, helpers, a redistributable's folder and an ARM64 build are left out; the
+# program named like its folder beats a larger one; minOs=6 only where every program
+# declares Vista or later; "&" is doubled so that the caption shows it.
+init_case mixed 0 <<'LAYOUT' 3<<'EXPECTED'
+i386 5 900 Racing/racing32.exe
+amd64 6 900 Racing/bin64/Racing_x64.exe
+amd64 6 5000 Racing/bin64/editor.exe
+i386 5 9000 Racing/unins000.exe
+amd64 6 900 snake/snake.exe
+i386 6 800 snake/snake.exe.bak
+i386 6 800 snake/x86/snake.exe
+i386 5 9000 snake/Setup.exe
+i386 5 9000 snake/_CommonRedist/vcredist_x86.exe
+amd64 6 9000 snake/UnityCrashHandler64.exe
+i386 4 100 Tom & Jerry/tj.exe
+i386 6 100 中国象棋/bin/中国象棋.exe
+i386 6 9000 中国象棋/bin/工具.exe
+arm64 10 9000 中国象棋/bin/中国象棋arm.exe
+i386 5 100 Installers only/setup.exe
+i386 5 100 Installers only/uninstall.exe
+dir 0 0 Empty
+LAYOUT
+[set]
+width=256
+height=168
+button_width=90
+Col=2
+Count=4
+
+[1]
+Text=Racing
+exe=Racing\racing32.exe
+exe_x64=Racing\bin64\Racing_x64.exe
+
+[2]
+Text=snake
+exe=snake\x86\snake.exe
+exe_x64=snake\snake.exe
+minOs=6
+
+[3]
+Text=Tom && Jerry
+exe=Tom & Jerry\tj.exe
+
+[4]
+Text=中国象棋
+exe=中国象棋\bin\中国象棋.exe
+minOs=6
+EXPECTED
+
+# A game with only a 64-bit build gets exe_x64 alone: 32-bit Windows then shows the launcher's
+# refusal instead of failing to start it, and the report says so.
+init_case x64-only 1 <<'LAYOUT' 3<<'EXPECTED'
+amd64 6 900 星际远征/stars.exe
+i386 6 900 迷宫/maze.exe
+LAYOUT
+[set]
+width=236
+height=113
+Col=2
+Count=2
+
+[1]
+Text=星际远征
+exe_x64=星际远征\stars.exe
+minOs=6
+
+[2]
+Text=迷宫
+exe=迷宫\maze.exe
+minOs=6
+EXPECTED
+if [[ "$(warnings_of "$out")" == "x64-only:9" ]]; then pass; else fail "x64-only layout: $out"; fi
+
+# An existing zixgame.ini is never touched; --output writes the same bytes elsewhere or to
+# standard output, with the report then on standard error.
+collection="$WORK/init-mixed"
+cp "$collection/zixgame.ini" "$WORK/kept.ini"
+check --init "$collection"
+if [[ "$status" == 2 && "$err" == *"exists already"* && -z "$out" ]] &&
+   cmp -s "$collection/zixgame.ini" "$WORK/kept.ini"; then pass
+else fail "--init over an existing zixgame.ini: exit $status, [$err]"; fi
+"${CHECK[@]}" --init --output - "$collection" > "$WORK/stdout.ini" 2> "$WORK/stderr"; status=$?
+if [[ "$status" == 0 ]] && cmp -s "$WORK/stdout.ini" "$WORK/kept.ini" &&
+   grep -q "no warnings" "$WORK/stderr"; then pass
+else fail "--init --output -: exit $status"; fi
+check --init --output "$WORK/elsewhere.ini" "$collection"
+if [[ "$status" == 0 ]] && cmp -s "$WORK/elsewhere.ini" "$WORK/kept.ini"; then pass
+else fail "--init --output FILE: exit $status, [$err]"; fi
+
+# Bad input: one line, exit 2, and nothing written.
+init_error() {  # init_error NAME TEXT_ON_STDERR < LAYOUT
+  local dir="$WORK/init-error-$1"
+  mkdir -p "$dir"; python3 "$HERE/tiny_program.py" --layout "$dir"
+  check --init "$dir"
+  if [[ "$status" == 2 && "$err" == *"$2"* && "$err" == *"nothing written"* &&
+        $(wc -l <<< "$err") == 1 && ! -e "$dir/zixgame.ini" ]]; then pass
+  else fail "--init $1: exit $status, [$err]"; fi
+}
+init_error cut "the file ends (100 bytes)" <<< "cut 5 0 game/game.exe"
+init_error lie "it claims an i386 processor but a 64-bit optional header" <<< "lie 5 0 game/game.exe"
+init_error helpers-only "no folder in" <<< "i386 5 0 game/setup.exe"
+check --init "$WORK/nowhere"
+if [[ "$status" == 2 && "$err" == *"no such folder"* && ! -e "$WORK/nowhere" ]]; then pass
+else fail "--init on a missing folder: exit $status, [$err]"; fi
+if [ "$(id -u)" != 0 ]; then  # root reads every file
+  mkdir -p "$WORK/init-locked/game"; : > "$WORK/init-locked/game/game.exe"
+  chmod 000 "$WORK/init-locked/game/game.exe"
+  check --init "$WORK/init-locked"
+  if [[ "$status" == 2 && "$err" == *"cannot be read"* && ! -e "$WORK/init-locked/zixgame.ini" ]]; then pass
+  else fail "--init with an unreadable program: exit $status, [$err]"; fi
+fi
 
 echo "== SVG in a real renderer"
 svg="$WORK/window.svg"; png="$WORK/window.png"

@@ -77,7 +77,7 @@ class CheckAgreement : public LauncherTest, public ::testing::WithParamInterface
       return std::nullopt;
     }
     std::vector<std::u16string> args = {u"--json", u"--system", SystemIs64Bit() ? u"64" : u"32",
-                                        u"--version", kToldVersion,
+                                        u"--windows", kToldVersion,
                                         u"--codepage", FromWide(std::to_wstring(GetACP())),
                                         u"--decimal", std::u16string(1, *decimal),
                                         u"--launcher-dir", folder_.Path()};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "check/json_value.h"
 #include "check/json_writer.h"
 
 namespace zix::check {
@@ -15,8 +16,17 @@ TEST(CheckJsonWriter, StringsAreEscaped) {
       {std::u16string(1, u'\x01') + u"\x1F\x7F", "\"\\u0001\\u001f\\u007f\""},
       {u"游戏", "\"\xE6\xB8\xB8\xE6\x88\x8F\""},
       {u"\U0001F3AE", "\"\xF0\x9F\x8E\xAE\""},
+      // Half a pair, alone, at either end or the halves swapped: escaped, never U+FFFD.
+      {std::u16string(u"a") + char16_t{0xD83C}, "\"a\\ud83c\""},
+      {std::u16string(1, char16_t{0xDFAE}) + u"b", "\"\\udfaeb\""},
+      {std::u16string{char16_t{0xDFAE}, char16_t{0xD83C}}, "\"\\udfae\\ud83c\""},
   };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(JsonQuoted(text), expected);
+  for (const auto& [text, expected] : cases) {
+    EXPECT_EQ(JsonQuoted(text), expected);
+    const auto back = ParseJson(JsonQuoted(text));
+    ASSERT_TRUE(back.has_value()) << expected;
+    EXPECT_EQ(*back->AsString(), text) << "the text reads back unit for unit: " << expected;
+  }
 }
 
 TEST(CheckJsonWriter, CommasOnlyBetweenValues) {

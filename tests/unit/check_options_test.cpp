@@ -18,11 +18,12 @@ CheckOptions Accepted(std::vector<std::u16string> args) {
   return std::get_if<CheckOptions>(&parsed) ? std::get<CheckOptions>(parsed) : CheckOptions{};
 }
 
-TEST(CheckOptions, DefaultsImagineWindows10InCGames) {
+TEST(CheckOptions, DefaultsImagineWhatWindows8To11ReportInCGames) {
   const CheckOptions o = Accepted({});
   EXPECT_EQ(o.systems, SystemChoice::Both);
-  EXPECT_EQ(o.version.major, 10u);
-  EXPECT_EQ(o.version.minor, 0u);
+  EXPECT_EQ(o.windows.major, 6u);
+  EXPECT_EQ(o.windows.minor, 2u);
+  EXPECT_FALSE(o.showVersion);
   EXPECT_EQ(o.decimalSeparator, u'.');
   EXPECT_FALSE(o.client.has_value());
   EXPECT_EQ(o.codePage, 936u);
@@ -44,7 +45,7 @@ TEST(CheckOptions, EveryOptionInBothSpellings) {
       }
     };
     add(u"--system", u"32");
-    add(u"--version", u"6.1");
+    add(u"--windows", u"6.1");
     add(u"--decimal", u",");
     add(u"--client", u"454x265");
     add(u"--codepage", u"1252");
@@ -54,8 +55,8 @@ TEST(CheckOptions, EveryOptionInBothSpellings) {
     args.push_back(u"collection");
     const CheckOptions o = Accepted(args);
     EXPECT_EQ(o.systems, SystemChoice::Only32);
-    EXPECT_EQ(o.version.major, 6u);
-    EXPECT_EQ(o.version.minor, 1u);
+    EXPECT_EQ(o.windows.major, 6u);
+    EXPECT_EQ(o.windows.minor, 1u);
     EXPECT_EQ(o.decimalSeparator, u',');
     ASSERT_TRUE(o.client.has_value());
     EXPECT_EQ(o.client->width, 454);
@@ -74,9 +75,15 @@ TEST(CheckOptions, SystemChoices) {
 }
 
 TEST(CheckOptions, VersionWithoutMinorMeansMinorZero) {
-  const CheckOptions o = Accepted({u"--version", u"10"});
-  EXPECT_EQ(o.version.major, 10u);
-  EXPECT_EQ(o.version.minor, 0u);
+  const CheckOptions o = Accepted({u"--windows", u"10"});
+  EXPECT_EQ(o.windows.major, 10u);
+  EXPECT_EQ(o.windows.minor, 0u);
+}
+
+TEST(CheckOptions, VersionAsksForTheToolsOwnAndTakesNoValue) {
+  const CheckOptions o = Accepted({u"--version", u"games"});
+  EXPECT_TRUE(o.showVersion);
+  EXPECT_EQ(o.target, u"games");
 }
 
 TEST(CheckOptions, DoubleDashEndsOptions) {
@@ -86,8 +93,8 @@ TEST(CheckOptions, DoubleDashEndsOptions) {
 TEST(CheckOptions, MistakesAreUsageErrors) {
   const std::vector<std::vector<std::u16string>> cases = {
       {u"--system", u"16"},        {u"--system"},
-      {u"--version", u"6,1"},      {u"--version", u"win7"},
-      {u"--version", u"6."},       {u"--version", u"99999999999.0"},
+      {u"--windows", u"6,1"},      {u"--windows", u"win7"},
+      {u"--windows", u"6."},       {u"--windows", u"99999999999.0"},
       {u"--decimal", u""},         {u"--decimal", u".."},
       {u"--client", u"454"},       {u"--client", u"454x"},
       {u"--client", u"-4x5"},      {u"--client", u"3000000000x5"},

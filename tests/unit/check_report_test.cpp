@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "check/report_output.h"
 #include "check_test_support.h"
 #include "platform/text_codec.h"
 
@@ -23,7 +24,7 @@ const std::set<std::u16string> kFiles = {u"C:\\Games\\bin\\game.exe", u"C:\\Game
 CheckOptions Imagining(SystemChoice systems, VersionPair version) {
   CheckOptions options;
   options.systems = systems;
-  options.version = version;
+  options.windows = version;
   return options;
 }
 
@@ -136,6 +137,20 @@ TEST(CheckReport, AHugeCountIsListedOnlyAsFarAsWindowsCouldBuildIt) {
   bool warned = false;
   for (const auto& w : checked->report.warnings) warned = warned || w.code == "count-too-large";
   EXPECT_TRUE(warned);
+}
+
+TEST(CheckReport, WebPageShowsTheFilesTextsAsTextOnly) {
+  const auto checked = Check(
+      "\xEF\xBB\xBF[set]\ntitle=</title><script>alert(1)</script>\nCount=2\n"
+      "[1]\nText=<b>&Go\nHint=say \"hi\"|more\nexe=a.exe\n[2]\nText=x' onclick='y\nexe=a.exe\n",
+      {}, kFiles);
+  const std::string html = ReportHtml(checked->report);
+  EXPECT_EQ(html.find("<script>alert"), std::string::npos);
+  EXPECT_NE(html.find("&lt;/title&gt;&lt;script&gt;alert(1)"), std::string::npos);
+  EXPECT_EQ(html.find("<b>"), std::string::npos);
+  EXPECT_EQ(html.find("onclick='y"), std::string::npos);
+  EXPECT_NE(html.find("&lt;b&gt;<u>G</u>o</button>"), std::string::npos) << html;
+  EXPECT_NE(html.find(">say &quot;hi&quot;</div>"), std::string::npos) << "the tooltip, before \"|\"";
 }
 
 }  // namespace

@@ -9,20 +9,29 @@ namespace zix::check {
 
 const char kCheckUsage[] =
     "usage: zixgame-check [options] [FOLDER|FILE]\n"
+    "       zixgame-check --init [--output FILE|-] [options] [FOLDER]\n"
     "Shows what zixgame.exe will make of a settings file: window, grid, buttons, what each\n"
     "press does, and warnings about likely mistakes. FOLDER holds zixgame.ini (default: the\n"
     "current folder); its folder stands for the launcher folder when files are looked for.\n"
     "\n"
     "  --system 32|64|both   the Windows to imagine (default both, side by side)\n"
-    "  --version MAJOR.MINOR the Windows version it reports (default 10.0)\n"
+    "  --windows MAJOR.MINOR the Windows version it reports (default 6.2, as Windows 8 to 11\n"
+    "                        report it to the launcher)\n"
     "  --decimal C           the user's decimal separator (default .)\n"
     "  --client WxH          the client size (default: the outer size less 16 x 38)\n"
     "  --codepage N          the ANSI code page for files without a mark (default 936)\n"
     "  --launcher-dir DIR    the Windows folder shown in paths (default C:\\Games\\)\n"
     "  --json                one JSON object on standard output instead of the text report\n"
     "  --svg FILE            also draw the window as an SVG picture\n"
+    "  --html FILE           also write the window as a web page: tooltips, presses, warnings\n"
+    "  --init                write FOLDER\\zixgame.ini for the games in FOLDER's folders, then\n"
+    "                        check it; an existing zixgame.ini is never replaced\n"
+    "  --output FILE|-       where --init writes instead (- for standard output)\n"
+    "  --version             the version of zixgame-check\n"
     "\n"
     "Exit status: 0 without warnings, 1 with warnings, 2 for a usage or read error.\n";
+
+const char kCheckVersion[] = "zixgame-check " ZIX_CHECK_VERSION "\n";
 
 namespace {
 
@@ -74,6 +83,14 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
       options.help = true;
       continue;
     }
+    if (arg == u"--version") {
+      options.showVersion = true;
+      continue;
+    }
+    if (arg == u"--init") {
+      options.init = true;
+      continue;
+    }
     if (arg == u"--json") {
       options.json = true;
       continue;
@@ -88,10 +105,11 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
       value = arg.substr(equals + 1);
     }
     const std::string optionName = ToUtf8(name);
-    static constexpr std::u16string_view kValued[] = {u"--system",   u"--version",
+    static constexpr std::u16string_view kValued[] = {u"--system",   u"--windows",
                                                       u"--decimal",  u"--client",
                                                       u"--codepage", u"--launcher-dir",
-                                                      u"--svg"};
+                                                      u"--svg",      u"--html",
+                                                      u"--output"};
     bool known = false;
     for (const auto valued : kValued) known = known || name == valued;
     if (!known) return UsageError{"unknown option " + ToUtf8(arg)};
@@ -105,10 +123,10 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
       else if (value == u"64") options.systems = SystemChoice::Only64;
       else if (value == u"both") options.systems = SystemChoice::Both;
       else return Bad(optionName, value, "32, 64 or both");
-    } else if (name == u"--version") {
+    } else if (name == u"--windows") {
       const auto version = ParseVersion(value);
       if (!version) return Bad(optionName, value, "a version such as 6.1 or 10.0");
-      options.version = *version;
+      options.windows = *version;
     } else if (name == u"--decimal") {
       if (value.size() != 1) return Bad(optionName, value, "one character");
       options.decimalSeparator = value[0];
@@ -128,8 +146,15 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
     } else if (name == u"--svg") {
       if (value.empty()) return Bad(optionName, value, "a file name");
       options.svgPath = std::u16string(value);
+    } else if (name == u"--html") {
+      if (value.empty()) return Bad(optionName, value, "a file name");
+      options.htmlPath = std::u16string(value);
+    } else if (name == u"--output") {
+      if (value.empty()) return Bad(optionName, value, "a file name or -");
+      options.output = std::u16string(value);
     }
   }
+  if (options.output && !options.init) return UsageError{"--output belongs to --init"};
   return options;
 }
 

@@ -20,15 +20,21 @@ struct ClientSize {
 
 struct CheckOptions {
   SystemChoice systems = SystemChoice::Both;
-  VersionPair version{10, 0};
+  // Windows 8 and every later release report 6.2 to a program whose manifest names no newer
+  // system, and the launcher's names none.
+  VersionPair windows{6, 2};
   char16_t decimalSeparator = u'.';
   std::optional<ClientSize> client;  // absent: the outer size less the frame of a fixed window
   unsigned codePage = 936;
   std::u16string launcherDir = u"C:\\Games\\";  // always ends with a backslash
   bool json = false;
   std::optional<std::u16string> svgPath;
+  std::optional<std::u16string> htmlPath;
+  bool init = false;                     // write a new settings file for the target folder
+  std::optional<std::u16string> output;  // where --init writes; "-" is standard output
   std::u16string target = u".";  // a folder holding zixgame.ini, or the settings file itself
   bool help = false;
+  bool showVersion = false;  // --version: the tool's own version
 };
 
 struct UsageError {
@@ -43,5 +49,6 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
 inline constexpr ClientSize kDefaultFrame{16, 38};
 
 extern const char kCheckUsage[];
+extern const char kCheckVersion[];
 
 }  // namespace zix::check

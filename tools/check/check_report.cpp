@@ -26,7 +26,7 @@ SystemOutcome Press(const TMemIniFile& ini, int32_t entry, bool win64, const Che
                     const FolderExistence& exists) {
   SystemOutcome result;
   result.win64 = win64;
-  const ImaginedSystem probe(win64, options.version);
+  const ImaginedSystem probe(win64, options.windows);
   const ExistenceTest recordingTest = [&](std::u16string_view path) {
     result.lookedFor = std::u16string(path);
     result.lookedForExists = exists(path, EntryKind::File);

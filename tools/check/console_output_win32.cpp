@@ -4,10 +4,17 @@
 
 #include "check/console_output.h"
 #include "platform/text_codec.h"
+#include "platform/unique_handle_win32.h"
 
 namespace zix::check {
 
 namespace {
+
+bool WriteBytes(HANDLE handle, std::string_view bytes) {
+  DWORD written = 0;
+  return WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}
 
 bool Write(DWORD which, std::u16string_view text) {
   const HANDLE handle = GetStdHandle(which);
@@ -26,14 +33,38 @@ bool Write(DWORD which, std::u16string_view text) {
     if (c == '\n') bytes += '\r';
     bytes += c;
   }
-  DWORD written = 0;
-  return WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
+  return WriteBytes(handle, bytes);
 }
 
 }  // namespace
 
 bool WriteStandardOutput(std::u16string_view text) { return Write(STD_OUTPUT_HANDLE, text); }
 bool WriteStandardError(std::u16string_view text) { return Write(STD_ERROR_HANDLE, text); }
+
+bool WriteStandardOutputBytes(std::string_view bytes) {
+  const HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
+  return handle != INVALID_HANDLE_VALUE && handle != nullptr && WriteBytes(handle, bytes);
+}
+
+NewFileResult WriteNewFile(std::u16string_view path, std::string_view bytes) {
+  if (path.find(u'\0') != std::u16string_view::npos) return NewFileResult::Failed;
+  const std::wstring name(path.begin(), path.end());
+  UniqueFileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? NewFileResult::Exists
+                                                                       : NewFileResult::Failed;
+  }
+  DWORD written = 0;
+  const bool whole = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
+                               &written, nullptr) &&
+                     written == bytes.size();
+  if (whole) return file.close() ? NewFileResult::Written : NewFileResult::Failed;
+  // A half-written settings file would mislead the launcher.
+  FILE_DISPOSITION_INFO dispose{TRUE};
+  SetFileInformationByHandle(file.get(), FileDispositionInfo, &dispose, sizeof dispose);
+  return NewFileResult::Failed;
+}
 
 }  // namespace zix::check

@@ -4,27 +4,42 @@
 
 namespace zix::check {
 
+namespace {
+
+constexpr char kHex[] = "0123456789abcdef";
+
+std::string UnitEscape(char16_t unit) {
+  std::string out = "\\u";
+  for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(unit >> shift) & 0xF];
+  return out;
+}
+
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+}  // namespace
+
 std::string JsonQuoted(std::u16string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  const std::string utf8 = ToUtf8(text);
   std::string out = "\"";
-  for (const char c : utf8) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (byte < 0x20 || byte == 0x7F) {
-          out += "\\u00";
-          out += kHex[byte >> 4];
-          out += kHex[byte & 0xF];
-        } else {
-          out += c;
-        }
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i];
+    if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+      out += ToUtf8(text.substr(i++, 2));
+      continue;
     }
+    // UTF-8 cannot hold half a pair, but a JSON escape can: the text comes back unit for unit.
+    if (IsHighSurrogate(unit) || IsLowSurrogate(unit) || unit < 0x20 || unit == 0x7F) {
+      switch (unit) {
+        case u'\n': out += "\\n"; break;
+        case u'\r': out += "\\r"; break;
+        case u'\t': out += "\\t"; break;
+        default: out += UnitEscape(unit);
+      }
+      continue;
+    }
+    if (unit == u'"') out += "\\\"";
+    else if (unit == u'\\') out += "\\\\";
+    else out += ToUtf8(text.substr(i, 1));
   }
   out += '"';
   return out;

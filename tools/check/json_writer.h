@@ -32,7 +32,8 @@ class JsonWriter {
   bool afterKey_ = false;
 };
 
-// A JSON string literal of text, quotes included. Unpaired surrogates become U+FFFD.
+// A JSON string literal of text, quotes included. Unpaired surrogates are written as their
+// \uXXXX escapes, so that the text reads back unit for unit.
 std::string JsonQuoted(std::u16string_view text);
 
 }  // namespace zix::check

@@ -2,53 +2,17 @@
 
 #include "check/document_lookup.h"
 #include "check/report_output.h"
-#include "platform/text_codec.h"
+#include "check/window_drawing.h"
 
 namespace zix::check {
 
 namespace {
 
-// Far-away buttons stay in the drawing but out of view: a renderer asked for a picture
-// millions of pixels wide would fail, and such a button is reported as outside anyway.
-constexpr int64_t kMaxReach = 3000;
 constexpr int64_t kMargin = 12;
 
-std::string Xml(std::u16string_view text) {
-  std::string out;
-  for (const char c : ToUtf8(text)) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default:
-        // Control characters are not allowed in XML 1.0 at all.
-        out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
-    }
-  }
-  return out;
-}
+std::string Xml(std::u16string_view text) { return EscapeMarkup(text); }
 
 std::string Num(int64_t value) { return std::to_string(value); }
-
-// The caption as a push button draws it: "&&" shows "&", and "&" underlines the next character.
-std::string CaptionMarkup(std::u16string_view caption) {
-  std::string out;
-  for (size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] != u'&') {
-      out += Xml(caption.substr(i, 1));
-      continue;
-    }
-    if (i + 1 >= caption.size()) break;
-    ++i;
-    if (caption[i] == u'&') {
-      out += "&amp;";
-    } else {
-      out += "<tspan text-decoration=\"underline\">" + Xml(caption.substr(i, 1)) + "</tspan>";
-    }
-  }
-  return out;
-}
 
 struct Box {
   int64_t left, top, right, bottom;
@@ -63,14 +27,13 @@ struct Box {
 }  // namespace
 
 std::string ReportSvg(const CheckReport& report) {
-  const int64_t outerWidth = std::clamp<int64_t>(report.settings.width, 0, kMaxReach);
-  const int64_t outerHeight = std::clamp<int64_t>(report.settings.height, 0, kMaxReach);
-  const int64_t clientWidth = std::clamp<int64_t>(report.client.width, 0, kMaxReach);
-  const int64_t clientHeight = std::clamp<int64_t>(report.client.height, 0, kMaxReach);
-  // Side and bottom borders alike; the caption bar takes the rest at the top.
-  const int64_t border = std::max<int64_t>((outerWidth - clientWidth) / 2, 0);
-  const int64_t clientLeft = border;
-  const int64_t clientTop = std::max<int64_t>(outerHeight - clientHeight - border, 0);
+  const DrawnWindow drawn = DrawnWindowOf(report);
+  const int64_t outerWidth = drawn.outerWidth;
+  const int64_t outerHeight = drawn.outerHeight;
+  const int64_t clientWidth = drawn.clientWidth;
+  const int64_t clientHeight = drawn.clientHeight;
+  const int64_t clientLeft = drawn.clientLeft;
+  const int64_t clientTop = drawn.clientTop;
 
   Box view{0, 0, outerWidth, outerHeight};
   view.Include(clientLeft, clientTop, clientWidth, clientHeight);
@@ -123,7 +86,9 @@ std::string ReportSvg(const CheckReport& report) {
            "/>\n";
     svg += "<text x=\"" + Num(x + w / 2) + "\" y=\"" + Num(y + h / 2 + 4) +
            "\" text-anchor=\"middle\" clip-path=\"url(#clip-" + id + ")\">" +
-           CaptionMarkup(button.buttonSpec.caption) + "</text>\n";
+           CaptionMarkup(button.buttonSpec.caption, "<tspan text-decoration=\"underline\">",
+                         "</tspan>") +
+           "</text>\n";
     svg += "</g>\n";
   }
   svg += "</svg>\n";

@@ -10,6 +10,8 @@ std::u16string Quote(std::u16string_view text) { return u"\"" + std::u16string(t
 
 std::u16string SystemName(bool win64) { return win64 ? u"64-bit" : u"32-bit"; }
 
+}  // namespace
+
 std::u16string OutcomeText(const SystemOutcome& outcome) {
   if (const auto* start = std::get_if<LaunchStart>(&outcome.outcome)) {
     std::u16string text =
@@ -28,6 +30,8 @@ std::u16string OutcomeText(const SystemOutcome& outcome) {
   return u"error box " + Quote(error.message) + u" (" +
          std::u16string(error.className.begin(), error.className.end()) + u")";
 }
+
+namespace {
 
 void AppendButton(std::u16string& out, const ButtonReport& button) {
   const ButtonRect& r = button.buttonSpec.rect;
@@ -68,10 +72,7 @@ std::u16string ReportText(const CheckReport& report) {
          DecimalText(g.ButtonWidth) + u"x" + DecimalText(g.ButtonHeight) + u", gaps " + DecimalText(g.SpaceX) +
          u"," + DecimalText(g.SpaceY) + u", " + DecimalText(g.ColCount) + u" column(s), Count " +
          DecimalText(s.count) + u"\n";
-  out += u"imagined: Windows " + DecimalText(o.version.major) + u"." + DecimalText(o.version.minor) + u" " +
-         ReleaseLabel(o.version) + u", decimal separator " +
-         Quote(std::u16string(1, o.decimalSeparator)) + u", launcher folder " + o.launcherDir +
-         u"\n";
+  out += u"imagined: " + ImaginedText(o) + u"\n";
   for (const ButtonReport& button : report.buttons) AppendButton(out, button);
   if (static_cast<int64_t>(report.buttons.size()) < s.count)
     out += u"\n(only the first " + DecimalText(static_cast<int64_t>(report.buttons.size())) +
@@ -91,6 +92,12 @@ std::u16string ReportText(const CheckReport& report) {
            std::u16string(warning.code.begin(), warning.code.end()) + u"]\n";
   }
   return out;
+}
+
+std::u16string ImaginedText(const CheckOptions& o) {
+  return u"Windows " + DecimalText(o.windows.major) + u"." + DecimalText(o.windows.minor) + u" " +
+         ReleaseLabel(o.windows) + u", decimal separator " +
+         Quote(std::u16string(1, o.decimalSeparator)) + u", launcher folder " + o.launcherDir;
 }
 
 std::u16string EncodingName(IniEncoding encoding, unsigned codePage) {
