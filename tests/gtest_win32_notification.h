@@ -5,6 +5,9 @@
 #ifdef __cplusplus
 #include <windows.h>
 
+// Relative, since GoogleTest's own sources are built without the project's include folders.
+#include "../src/platform/unique_handle_win32.h"
+
 #define GTEST_HAS_NOTIFICATION_ 1
 
 namespace testing::internal {
@@ -12,21 +15,18 @@ namespace testing::internal {
 class Notification {
  public:
   Notification() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-  ~Notification() {
-    if (event_) (void)CloseHandle(event_);  // nothing to undo if closing fails
-  }
   Notification(const Notification&) = delete;
   Notification& operator=(const Notification&) = delete;
 
   void Notify() {
-    if (event_) (void)SetEvent(event_);  // a failed set only leaves waiters to their caller
+    if (event_) (void)SetEvent(event_.get());  // a failed set only leaves waiters to their caller
   }
   void WaitForNotification() {
-    if (event_) (void)WaitForSingleObject(event_, INFINITE);  // GoogleTest's own contract: no bound
+    if (event_) (void)WaitForSingleObject(event_.get(), INFINITE);  // GoogleTest's own contract: no bound
   }
 
  private:
-  HANDLE event_;
+  zix::UniqueKernelHandle event_;
 };
 
 }  // namespace testing::internal

@@ -19,31 +19,14 @@
 #include <cwchar>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "platform/unique_handle_win32.h"
 
 namespace {
 
 constexpr DWORD kVisibleTimeoutMs = 30000;
 constexpr DWORD kExitTimeoutMs = 10000;
-
-class OwnedHandle {
- public:
-  explicit OwnedHandle(HANDLE handle = nullptr) : handle_(handle) {}
-  ~OwnedHandle() {
-    // Nothing can be done about a handle the system will not close; the process ends soon.
-    if (handle_ != nullptr) static_cast<void>(CloseHandle(handle_));
-  }
-  OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  OwnedHandle& operator=(OwnedHandle&&) = delete;
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 struct Start {
   double milliseconds = 0;
@@ -114,8 +97,8 @@ std::optional<Start> StartOnce(const std::wstring& programAndArguments) {
     std::fwprintf(stderr, L"bench_start: cannot start %ls (error %lu)\n", program.c_str(), GetLastError());
     return std::nullopt;
   }
-  const OwnedHandle process(created.hProcess);
-  const OwnedHandle thread(created.hThread);
+  const zix::UniqueKernelHandle process(created.hProcess);
+  const zix::UniqueKernelHandle thread(created.hThread);
 
   HWND window = nullptr;
   for (;;) {

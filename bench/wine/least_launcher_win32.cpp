@@ -12,6 +12,7 @@
 #include <cwchar>
 #include <cwctype>
 
+#include "platform/unique_handle_win32.h"
 #include "yardstick_window_win32.h"
 
 namespace {
@@ -42,9 +43,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   HWND window = zix::bench::CreateYardstickWindow(instance, L"LeastLauncher", L"least");
   if (window == nullptr) return 1;
-  HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
+  const zix::UniqueFont font(CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                         DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
   const int count = CountFromCommandLine();
   for (int index = 0; index < count; ++index) {
     wchar_t caption[32];
@@ -56,14 +57,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         instance, nullptr);
     if (button == nullptr) return 1;
     // WM_SETFONT has no answer.
-    static_cast<void>(SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE));
+    static_cast<void>(SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE));
   }
   // The answer is the window's previous visibility, which was hidden.
   static_cast<void>(ShowWindow(window, showCommand));
 
   const int exitCode = zix::bench::RunMessageLoop();
-  // A font still selected somewhere is not deleted; the process ends at once either way.
-  static_cast<void>(DeleteObject(font));
   if (ole) OleUninitialize();
   return exitCode;
 }

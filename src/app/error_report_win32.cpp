@@ -7,8 +7,8 @@
 #include "app/application_win32.h"
 #include "app/error_text.h"
 #include "app/processor_fault.h"
-#include "app/win_handles_win32.h"
 #include "platform/files.h"
+#include "platform/unique_handle_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace zix {
@@ -70,8 +70,6 @@ DWORD WINAPI ShowFaultBox(void* parameter) noexcept {
 LONG WINAPI EndWithoutReport(EXCEPTION_POINTERS*) noexcept {
   ExitProcess(1);
 }
-
-using UniqueKernelHandle = UniqueHandle<HANDLE, CloseHandle>;
 
 }  // namespace
 

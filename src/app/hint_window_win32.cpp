@@ -3,6 +3,7 @@
 #include "app/hint_placement.h"
 #include "app/pointer_shape_win32.h"
 #include "app/screen_metrics_win32.h"
+#include "app/selected_object_win32.h"
 #include "platform/exception.h"
 #include "platform/wide_text_win32.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/screen_geometry.h"
-#include "app/win_handles_win32.h"
 #include "app/window_object_win32.h"
+#include "platform/unique_handle_win32.h"
 
 namespace zix {
 

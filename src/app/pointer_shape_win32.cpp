@@ -8,16 +8,13 @@
 #include <vector>
 
 #include "app/cursor_shape.h"
-#include "app/win_handles_win32.h"
+#include "platform/unique_handle_win32.h"
 
 namespace zix {
 namespace {
 
 // Cursors are at most a few hundred pixels across; anything larger is not worth reading.
 constexpr LONG kLargestCursor = 1024;
-
-inline BOOL DeleteBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
-using UniqueBitmap = UniqueHandle<HBITMAP, DeleteBitmap>;
 
 // GetIconInfo hands over two new bitmaps; these own them.
 struct CursorInfo {

@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "app/application_win32.h"
+#include "app/selected_object_win32.h"
 #include "app/window_placement.h"
 #include "launcher/game_button_ids.h"
 #include "launcher/launch_decision.h"

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/form_win32.h"
-#include "app/win_handles_win32.h"
 #include "launcher/grid_layout.h"
+#include "platform/unique_handle_win32.h"
 #include "settings/ini_file.h"
 
 namespace zix {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "e2e_timing.h"
+#include "platform/unique_handle_win32.h"
 #include "text_convert.h"
-#include "unique_handle.h"
 #include "window_reader.h"
 
 namespace zix::e2e {
@@ -70,8 +70,8 @@ class Canvas {
   int width_;
   int height_;
   void* bits_ = nullptr;
-  UniqueGdiObject bitmap_;
-  UniqueMemoryDc dc_;
+  UniqueBitmap bitmap_;
+  UniqueMemoryDC dc_;
 };
 
 std::optional<Pixels> CaptureScreen(const RECT& area) {
@@ -79,11 +79,11 @@ std::optional<Pixels> CaptureScreen(const RECT& area) {
   const int height = area.bottom - area.top;
   Canvas canvas(width, height);
   if (!canvas.ok()) return std::nullopt;
-  HDC screen = GetDC(nullptr);
+  const ScreenDC screen;
   if (!screen) return std::nullopt;
-  const BOOL copied = BitBlt(canvas.dc(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  (void)ReleaseDC(nullptr, screen);  // the screen DC is shared; a failed release changes nothing here
-  if (!copied) return std::nullopt;
+  if (!BitBlt(canvas.dc(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY)) {
+    return std::nullopt;
+  }
   return canvas.Read();
 }
 
@@ -92,9 +92,9 @@ std::optional<Pixels> DrawStockIcon(LPCWSTR id, int width, int height, uint32_t 
   HICON icon = LoadIconW(nullptr, id);  // shared stock icon: never destroyed
   if (!canvas.ok() || !icon) return std::nullopt;
   const COLORREF colour = RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF);
-  UniqueGdiObject brush(CreateSolidBrush(colour));
+  const UniqueBrush brush(CreateSolidBrush(colour));
   const RECT all{0, 0, width, height};
-  if (!brush || !FillRect(canvas.dc(), &all, static_cast<HBRUSH>(brush.get()))) return std::nullopt;
+  if (!brush || !FillRect(canvas.dc(), &all, brush.get())) return std::nullopt;
   if (!DrawIconEx(canvas.dc(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL)) return std::nullopt;
   return canvas.Read();
 }

@@ -11,8 +11,8 @@
 #include "launcher/game_button_ids.h"
 #include "launcher_fixture.h"
 #include "launcher_watch.h"
+#include "platform/unique_handle_win32.h"
 #include "text_convert.h"
-#include "unique_handle.h"
 #include "window_reader.h"
 
 namespace zix::e2e {

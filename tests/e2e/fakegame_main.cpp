@@ -7,14 +7,14 @@
 #include <string>
 
 #include "game_record.h"
+#include "platform/unique_handle_win32.h"
 #include "text_convert.h"
-#include "unique_handle.h"
 
 namespace {
 
 using zix::e2e::FromWide;
 using zix::e2e::GameRecord;
-using zix::e2e::UniqueFileHandle;
+using zix::UniqueFileHandle;
 
 constexpr int kRecorded = 0;
 constexpr int kNoRecordFile = 2;

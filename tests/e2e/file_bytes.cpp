@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/unique_handle_win32.h"
 #include "text_convert.h"
-#include "unique_handle.h"
 
 namespace zix::e2e {
 

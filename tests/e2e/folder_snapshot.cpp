@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "file_bytes.h"
+#include "platform/unique_handle_win32.h"
 #include "text_convert.h"
-#include "unique_handle.h"
 
 namespace zix::e2e {
 namespace {

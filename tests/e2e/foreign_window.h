@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "unique_handle.h"
+#include "platform/unique_handle_win32.h"
 
 namespace zix::e2e {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "unique_handle.h"
+#include "platform/unique_handle_win32.h"
 #include "window_reader.h"
 
 namespace zix::e2e {

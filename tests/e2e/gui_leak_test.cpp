@@ -14,6 +14,7 @@
 #include "interactive_fixture.h"
 #include "launcher_watch.h"
 #include "message_box_reader.h"
+#include "platform/unique_handle_win32.h"
 #include "text_convert.h"
 #include "user_input.h"
 #include "window_reader.h"
@@ -30,10 +31,10 @@ TEST(GuiCounters, TheGdiTableCountFollowsObjectsMadeAndDeleted) {
   const DWORD self = GetCurrentProcessId();
   const std::optional<size_t> before = CountGdiTableEntries(self);
   ASSERT_TRUE(before) << "the GDI handle table cannot be read, so GDI leaks cannot be measured";
-  std::vector<HBRUSH> brushes;
-  for (int i = 0; i < 20; ++i) brushes.push_back(CreateSolidBrush(RGB(i, 0, 0)));
+  std::vector<UniqueBrush> brushes;
+  for (int i = 0; i < 20; ++i) brushes.emplace_back(CreateSolidBrush(RGB(i, 0, 0)));
   EXPECT_EQ(CountGdiTableEntries(self), *before + 20);
-  for (HBRUSH brush : brushes) EXPECT_TRUE(DeleteObject(brush));
+  for (UniqueBrush& brush : brushes) EXPECT_TRUE(brush.close());
   EXPECT_EQ(CountGdiTableEntries(self), *before);
 }
 

@@ -9,9 +9,9 @@
 #include "launcher/game_button_ids.h"
 #include "launcher_fixture.h"
 #include "launcher_watch.h"
+#include "platform/unique_handle_win32.h"
 #include "settings_bytes.h"
 #include "text_convert.h"
-#include "unique_handle.h"
 #include "window_reader.h"
 
 namespace zix::e2e {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "unique_handle.h"
+#include "platform/unique_handle_win32.h"
 
 namespace zix::e2e {
 

@@ -17,8 +17,8 @@
 #include "e2e_timing.h"
 #include "launcher_fixture.h"
 #include "launcher_watch.h"
+#include "platform/unique_handle_win32.h"
 #include "text_convert.h"
-#include "unique_handle.h"
 #include "window_reader.h"
 
 namespace zix::e2e {

@@ -12,6 +12,7 @@
 #include "foreign_window.h"
 #include "hint_reader.h"
 #include "interactive_fixture.h"
+#include "platform/unique_handle_win32.h"
 #include "text_convert.h"
 #include "user_input.h"
 #include "window_reader.h"
@@ -148,13 +149,14 @@ class ScopedSystemColours {
 };
 
 size_t PixelsOfColour(const RECT& area, COLORREF colour) {
-  const HDC screen = GetDC(nullptr);
-  if (screen == nullptr) return 0;
+  const ScreenDC screen;
+  if (!screen) return 0;
   size_t count = 0;
   for (LONG y = area.top; y < area.bottom; ++y) {
-    for (LONG x = area.left; x < area.right; ++x) count += GetPixel(screen, x, y) == colour ? 1 : 0;
+    for (LONG x = area.left; x < area.right; ++x) {
+      count += GetPixel(screen.get(), x, y) == colour ? 1 : 0;
+    }
   }
-  (void)ReleaseDC(nullptr, screen);  // a screen DC from GetDC goes back; nothing follows from the answer
   return count;
 }
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/unique_handle_win32.h"
 #include "text_convert.h"
-#include "unique_handle.h"
 
 namespace zix::e2e {
 namespace {
@@ -12,13 +12,13 @@ std::u16string KeyPath(std::u16string_view subkey) {
   return subkey.empty() ? u"Software\\Wine" : u"Software\\Wine\\" + std::u16string(subkey);
 }
 
-UniqueRegKey OpenKey(const std::u16string& key) {
+UniqueRegistryKey OpenKey(const std::u16string& key) {
   HKEY handle = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, ToWide(key).c_str(), 0, nullptr, 0,
                       KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &handle, nullptr) != ERROR_SUCCESS) {
-    return UniqueRegKey();
+    return UniqueRegistryKey();
   }
-  return UniqueRegKey(handle);
+  return UniqueRegistryKey(handle);
 }
 
 std::optional<std::u16string> ReadText(HKEY key, const std::u16string& name) {
@@ -46,21 +46,21 @@ bool WriteText(HKEY key, const std::u16string& name, std::u16string_view value) 
 ScopedWineSetting::ScopedWineSetting(std::u16string_view subkey, std::u16string_view name,
                                      std::u16string_view value)
     : key_(KeyPath(subkey)), name_(name) {
-  UniqueRegKey key = OpenKey(key_);
+  UniqueRegistryKey key = OpenKey(key_);
   if (!key) return;
   previous_ = ReadText(key.get(), name_);
   applied_ = WriteText(key.get(), name_, value);
 }
 
 std::optional<std::u16string> ReadWineSetting(std::u16string_view subkey, std::u16string_view name) {
-  UniqueRegKey key = OpenKey(KeyPath(subkey));
+  UniqueRegistryKey key = OpenKey(KeyPath(subkey));
   if (!key) return std::nullopt;
   return ReadText(key.get(), std::u16string(name));
 }
 
 ScopedWineSetting::~ScopedWineSetting() {
   if (!applied_) return;
-  UniqueRegKey key = OpenKey(key_);
+  UniqueRegistryKey key = OpenKey(key_);
   if (!key) return;  // nothing else can be done from a destructor; the prefix is a throwaway one
   if (previous_) {
     (void)WriteText(key.get(), name_, *previous_);  // as above: no better fallback exists

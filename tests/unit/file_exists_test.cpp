@@ -10,6 +10,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/unique_handle_win32.h"
 #else
 #include <unistd.h>
 #endif
@@ -88,13 +90,10 @@ TEST_F(FileExistsOnDisk, DriveQualifiedAndBadNames) {
 TEST_F(FileExistsOnDisk, FileHeldOpenWithoutSharingExists) {
   const std::u16string game = scratch_.PathOf(u"game.exe");
   const std::wstring path(game.begin(), game.end());
-  HANDLE held = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const bool exists = FileExists(game);
-  // A test's own handle: closing it can only fail if the handle were already gone.
-  static_cast<void>(CloseHandle(held));
-  EXPECT_TRUE(exists);
+  const UniqueFileHandle held(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(held);
+  EXPECT_TRUE(FileExists(game));
 }
 
 bool UnderWine() {
@@ -118,9 +117,9 @@ bool RunHostShell(const std::u16string& folder, std::u16string_view script) {
                       wideFolder.c_str(), &startup, &process)) {
     return false;
   }
-  // Handles of a helper process that is not waited on: nothing to lose if closing fails.
-  static_cast<void>(CloseHandle(process.hThread));
-  static_cast<void>(CloseHandle(process.hProcess));
+  // The shell is not waited on: the marker file says when its work is done.
+  const UniqueKernelHandle shell(process.hProcess);
+  const UniqueKernelHandle shellThread(process.hThread);
   const std::wstring marker = wideFolder + L"host-shell-done";
   for (int waited = 0; waited < 100; ++waited) {
     if (DeleteFileW(marker.c_str())) return true;
@@ -165,12 +164,10 @@ TEST_F(FileExistsOnDisk, SymbolicLinksAreFollowed) {
   // A link whose target another program holds open without sharing still passes.
   const std::u16string game = scratch_.PathOf(u"game.exe");
   const std::wstring wideGame(game.begin(), game.end());
-  HANDLE held = CreateFileW(wideGame.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const bool exists = FileExists(scratch_.PathOf(u"link-to-file"));
-  static_cast<void>(CloseHandle(held));  // the test's own handle
-  EXPECT_TRUE(exists);
+  const UniqueFileHandle held(CreateFileW(wideGame.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(held);
+  EXPECT_TRUE(FileExists(scratch_.PathOf(u"link-to-file")));
 }
 
 TEST(LauncherFolderOnWindows, FolderOfThisExecutable) {

@@ -11,6 +11,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/unique_handle_win32.h"
 #endif
 
 namespace zix {
@@ -235,13 +237,15 @@ TEST(SystemFileReader, FileHeldForWritingCannotBeOpened) {
   ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, previous), 0u);
   ASSERT_TRUE(SetCurrentDirectoryW(wideFolder.c_str()));
   const std::wstring wideFull(full.begin(), full.end());
-  HANDLE writer = CreateFileW(wideFull.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  UniqueFileHandle writer(CreateFileW(wideFull.c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  const bool writerHeld = static_cast<bool>(writer);
   const std::u16string message = OpenErrorMessage(u"zixgame.ini");
-  // The test's own handle and folder: failures here cannot affect what was measured.
-  static_cast<void>(CloseHandle(writer));
+  writer.reset();
+  // The test's own folder: failing to go back cannot affect what was measured.
   static_cast<void>(SetCurrentDirectoryW(previous));
-  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(writerHeld);
   const std::u16string expected = u"Cannot open file \"" + full + u"\". ";
   ASSERT_EQ(message.substr(0, expected.size()), expected) << ToUtf8(message);
   EXPECT_EQ(message.substr(expected.size()), SharingViolationText()) << ToUtf8(message);

@@ -230,13 +230,6 @@ std::wstring HelperPath() {
   return folder.substr(0, folder.find_last_of(L'\\') + 1) + L"hold_file_open.exe";
 }
 
-struct EventTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() { return nullptr; }
-  static bool Close(Handle handle) { return CloseHandle(handle) != FALSE; }
-};
-using UniqueEvent = UniqueResource<EventTraits>;
-
 TEST(HeldFileTest, AFileAnotherProgramWritesRaisesOpenErrorWithThePathAndTheReason) {
   const IniFolder folder;
   const fs::path path = folder.Path("zixgame.ini");
@@ -246,9 +239,9 @@ TEST(HeldFileTest, AFileAnotherProgramWritesRaisesOpenErrorWithThePathAndTheReas
   const std::wstring stamp = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount64());
   const std::wstring readyName = L"zix-settings-ready-" + stamp;
   const std::wstring releaseName = L"zix-settings-release-" + stamp;
-  const UniqueEvent ready(CreateEventW(nullptr, TRUE, FALSE, readyName.c_str()));
-  const UniqueEvent release(CreateEventW(nullptr, TRUE, FALSE, releaseName.c_str()));
-  ASSERT_TRUE(ready.valid() && release.valid());
+  const UniqueKernelHandle ready(CreateEventW(nullptr, TRUE, FALSE, readyName.c_str()));
+  const UniqueKernelHandle release(CreateEventW(nullptr, TRUE, FALSE, releaseName.c_str()));
+  ASSERT_TRUE(ready && release);
 
   std::wstring command = L"\"" + HelperPath() + L"\" \"" + path.wstring() + L"\" " + readyName +
                          L" " + releaseName;
@@ -258,8 +251,8 @@ TEST(HeldFileTest, AFileAnotherProgramWritesRaisesOpenErrorWithThePathAndTheReas
   ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &startup, &child))
       << "cannot start " << ToUtf8(Widened(HelperPath()));
-  const UniqueFileHandle process(child.hProcess);  // both handles close with CloseHandle
-  const UniqueFileHandle thread(child.hThread);
+  const UniqueKernelHandle process(child.hProcess);
+  const UniqueKernelHandle thread(child.hThread);
 
   const HANDLE waitFor[] = {ready.get(), process.get()};
   ASSERT_EQ(WaitForMultipleObjects(2, waitFor, FALSE, 20000), WAIT_OBJECT_0)

@@ -7,6 +7,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/unique_handle_win32.h"
 #endif
 
 namespace zix {
@@ -105,14 +107,12 @@ TEST(Systems, NativeBitnessFollowsTheMachine) {
 #ifdef _WIN32
 // True when no Windows version was chosen for the prefix, i.e. Wine's own default applies.
 bool PrefixKeepsDefaultVersion() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Wine", 0, KEY_READ, &key) != ERROR_SUCCESS) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Wine", 0, KEY_READ, &opened) != ERROR_SUCCESS) {
     return true;
   }
-  const LSTATUS found = RegQueryValueExW(key, L"Version", nullptr, nullptr, nullptr, nullptr);
-  // Closing a key opened for reading cannot lose anything.
-  static_cast<void>(RegCloseKey(key));
-  return found != ERROR_SUCCESS;
+  const UniqueRegistryKey key(opened);
+  return RegQueryValueExW(key.get(), L"Version", nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS;
 }
 
 bool UnderWine() {

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "demo_handles.h"
 #include "launcher/game_button_ids.h"
+#include "platform/unique_handle_win32.h"
 
 namespace {
 
@@ -32,12 +32,6 @@ struct DriverError {
   std::string what;
 };
 
-struct ArgvTraits {
-  static LPWSTR* Invalid() { return nullptr; }
-  // LocalFree reports failure only for a foreign pointer; ours came from CommandLineToArgvW.
-  static void Close(LPWSTR* argv) { (void)LocalFree(argv); }
-};
-
 bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -46,8 +40,8 @@ bool FileExists(const std::wstring& path) {
 void WriteTextFile(const std::wstring& path, const std::string& text) {
   const std::wstring partial = path + L".part";
   {
-    const zixdemo::UniqueFile file(CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr,
-                                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const zix::UniqueFileHandle file(CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw DriverError{"cannot write the handshake file"};
     DWORD written = 0;
     if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
@@ -156,8 +150,8 @@ int RunDriver(const std::wstring& launcher, const std::wstring& handshake) {
                       nullptr, &startup, &started)) {
     throw DriverError{"cannot start the launcher"};
   }
-  const zixdemo::UniqueHandle process(started.hProcess);
-  const zixdemo::UniqueHandle thread(started.hThread);
+  const zix::UniqueKernelHandle process(started.hProcess);
+  const zix::UniqueKernelHandle thread(started.hThread);
 
   HWND mainWindow = WaitForMainWindow(process.get(), started.dwProcessId);
   // Idle means the first paint is done; a launcher that never idles is still photographed.
@@ -190,12 +184,12 @@ int RunDriver(const std::wstring& launcher, const std::wstring& handshake) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int count = 0;
-  const zixdemo::UniqueResource<LPWSTR*, ArgvTraits> argv(
-      CommandLineToArgvW(GetCommandLineW(), &count));
-  if (!argv || count != 3) return 2;
-  const std::wstring handshake = argv.get()[2];
+  LPWSTR* const argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  const zix::UniqueLocalMemory argvMemory(argv);
+  if (argv == nullptr || count != 3) return 2;
+  const std::wstring handshake = argv[2];
   try {
-    return RunDriver(argv.get()[1], handshake);
+    return RunDriver(argv[1], handshake);
   } catch (const DriverError& error) {
     try {
       WriteTextFile(handshake + L"\\result.txt", "error: " + error.what + "\n");

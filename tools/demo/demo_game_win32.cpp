@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "demo_handles.h"
+#include "platform/unique_handle_win32.h"
 
 namespace {
 
@@ -84,12 +84,12 @@ std::wstring Report() {
   return text;
 }
 
-zixdemo::UniqueFont MessageFont() {
+zix::UniqueFont MessageFont() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
   metrics.lfMessageFont.lfHeight = metrics.lfMessageFont.lfHeight * 5 / 4;
-  return zixdemo::UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+  return zix::UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
 struct WindowData {
@@ -131,7 +131,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 int RunGame(HINSTANCE instance, int showCommand) {
   const std::wstring report = Report();
   const std::wstring title = FileNameOf(OwnPath()) + L" - 演示游戏 Demo game";
-  const zixdemo::UniqueFont font = MessageFont();
+  const zix::UniqueFont font = MessageFont();
   WindowData data{&report, font.get()};
 
   WNDCLASSEXW windowClass{};
