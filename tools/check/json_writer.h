@@ -20,6 +20,10 @@ class JsonWriter {
   void Integer(int64_t value);
   void Boolean(bool value);
   void Null();
+  // Inside an object: a name and its value at once.
+  void StringField(std::string_view name, std::u16string_view text) { Key(name); String(text); }
+  void IntegerField(std::string_view name, int64_t value) { Key(name); Integer(value); }
+  void BooleanField(std::string_view name, bool value) { Key(name); Boolean(value); }
 
   const std::string& Text() const { return out_; }
 

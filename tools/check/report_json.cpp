@@ -8,64 +8,43 @@ namespace {
 void WriteOutcome(JsonWriter& json, const SystemOutcome& outcome) {
   json.BeginObject();
   if (const auto* start = std::get_if<LaunchStart>(&outcome.outcome)) {
-    json.Key("kind");
-    json.String(u"start");
-    json.Key("file");
-    json.String(start->file);
-    json.Key("params");
-    json.String(start->params);
-    json.Key("dir");
-    json.String(start->dir);
-    json.Key("via");
-    json.String(start->via == LaunchVia::ExecuteFileInDir ? u"ExecuteFileInDir" : u"ExecuteFile");
+    json.StringField("kind", u"start");
+    json.StringField("file", start->file);
+    json.StringField("params", start->params);
+    json.StringField("dir", start->dir);
+    json.StringField("via", start->via == LaunchVia::ExecuteFileInDir ? u"ExecuteFileInDir" : u"ExecuteFile");
     if (outcome.workingFolderExists) {
-      json.Key("dirExists");
-      json.Boolean(*outcome.workingFolderExists);
+      json.BooleanField("dirExists", *outcome.workingFolderExists);
     }
   } else if (const auto* message = std::get_if<LaunchMessage>(&outcome.outcome)) {
-    json.Key("kind");
-    json.String(u"message");
-    json.Key("text");
-    json.String(message->text);
+    json.StringField("kind", u"message");
+    json.StringField("text", message->text);
     if (outcome.lookedFor) {
-      json.Key("lookedFor");
-      json.String(*outcome.lookedFor);
+      json.StringField("lookedFor", *outcome.lookedFor);
     }
   } else {
     const auto& error = std::get<LaunchError>(outcome.outcome);
-    json.Key("kind");
-    json.String(u"error");
-    json.Key("class");
-    json.String(std::u16string(error.className.begin(), error.className.end()));
-    json.Key("text");
-    json.String(error.message);
+    json.StringField("kind", u"error");
+    json.StringField("class", std::u16string(error.className.begin(), error.className.end()));
+    json.StringField("text", error.message);
   }
   json.EndObject();
 }
 
 void WriteButton(JsonWriter& json, const CheckReport& report, const ButtonReport& button) {
   json.BeginObject();
-  json.Key("tag");
-  json.Integer(button.buttonSpec.tag);
-  json.Key("caption");
-  json.String(button.buttonSpec.caption);
-  json.Key("hint");
-  json.String(button.buttonSpec.hint);
-  json.Key("tooltip");
-  json.String(button.tooltip);
+  json.IntegerField("tag", button.buttonSpec.tag);
+  json.StringField("caption", button.buttonSpec.caption);
+  json.StringField("hint", button.buttonSpec.hint);
+  json.StringField("tooltip", button.tooltip);
   json.Key("accessKey");
   if (button.accessKey) json.String(std::u16string(1, *button.accessKey));
   else json.Null();
-  json.Key("left");
-  json.Integer(button.buttonSpec.rect.left);
-  json.Key("top");
-  json.Integer(button.buttonSpec.rect.top);
-  json.Key("width");
-  json.Integer(button.buttonSpec.rect.width);
-  json.Key("height");
-  json.Integer(button.buttonSpec.rect.height);
-  json.Key("outside");
-  json.Boolean(button.outsideClient);
+  json.IntegerField("left", button.buttonSpec.rect.left);
+  json.IntegerField("top", button.buttonSpec.rect.top);
+  json.IntegerField("width", button.buttonSpec.rect.width);
+  json.IntegerField("height", button.buttonSpec.rect.height);
+  json.BooleanField("outside", button.outsideClient);
   json.Key("outcome");
   if (report.systems.size() == 1) {
     WriteOutcome(json, button.outcomes.front());
@@ -85,25 +64,18 @@ void WriteButton(JsonWriter& json, const CheckReport& report, const ButtonReport
 std::string ReportJson(const CheckReport& report) {
   JsonWriter json;
   json.BeginObject();
-  json.Key("file");
-  json.String(report.filePath);
-  json.Key("encoding");
-  json.String(EncodingName(report.encoding, report.options.codePage));
+  json.StringField("file", report.filePath);
+  json.StringField("encoding", EncodingName(report.encoding, report.options.codePage));
 
   json.Key("window");
   json.BeginObject();
-  json.Key("width");
-  json.Integer(report.settings.width);
-  json.Key("height");
-  json.Integer(report.settings.height);
-  json.Key("title");
-  json.String(report.settings.title);
+  json.IntegerField("width", report.settings.width);
+  json.IntegerField("height", report.settings.height);
+  json.StringField("title", report.settings.title);
   json.Key("client");
   json.BeginObject();
-  json.Key("width");
-  json.Integer(report.client.width);
-  json.Key("height");
-  json.Integer(report.client.height);
+  json.IntegerField("width", report.client.width);
+  json.IntegerField("height", report.client.height);
   json.EndObject();
   json.EndObject();
 
@@ -119,8 +91,7 @@ std::string ReportJson(const CheckReport& report) {
   }
   json.EndObject();
 
-  json.Key("count");
-  json.Integer(report.settings.count);
+  json.IntegerField("count", report.settings.count);
 
   json.Key("buttons");
   json.BeginArray();
@@ -134,10 +105,8 @@ std::string ReportJson(const CheckReport& report) {
     json.Key("line");
     if (warning.line) json.Integer(warning.line);
     else json.Null();
-    json.Key("code");
-    json.String(std::u16string(warning.code.begin(), warning.code.end()));
-    json.Key("message");
-    json.String(warning.message);
+    json.StringField("code", std::u16string(warning.code.begin(), warning.code.end()));
+    json.StringField("message", warning.message);
     json.EndObject();
   }
   json.EndArray();
