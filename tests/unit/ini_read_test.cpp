@@ -303,5 +303,15 @@ INSTANTIATE_TEST_SUITE_P(Table, NameMatches,
                                            NameMatchCase{u"Param", u"Param_x64", false},
                                            NameMatchCase{u"a", u"\u00C0", false}));
 
+// "56979" and "77927" share a hash in the section index: each must still find its own section.
+TEST(TMemIniFile, SectionsWhoseNamesShareAHash) {
+  const FormatSettings format(u'.');
+  const TMemIniFile first(u"x.ini", format, "[56979]\r\nexe=a.exe\r\n");
+  EXPECT_EQ(first.ReadString(u"77927", u"exe", u"none"), u"none");
+  const TMemIniFile both(u"x.ini", format, "[56979]\r\nexe=a.exe\r\n[77927]\r\nexe=b.exe\r\n");
+  EXPECT_EQ(both.ReadString(u"56979", u"exe", u""), u"a.exe");
+  EXPECT_EQ(both.ReadString(u"77927", u"exe", u""), u"b.exe");
+}
+
 }  // namespace
 }  // namespace zix
