@@ -7,7 +7,7 @@ JOBS=${JOBS:-$(nproc)}
 PACKAGES=(cmake make g++ clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth
           googletest libbenchmark-dev libinih-dev imagemagick fonts-wqy-microhei fonts-wine x11-utils
-          zip unzip librsvg2-bin locales)  # librsvg2-bin: the SVG reader ImageMagick calls
+          zip unzip librsvg2-bin locales nlohmann-json3-dev)  # librsvg2-bin: the SVG reader ImageMagick calls
 # The locales whose code page (936) and decimal separator (",") the end-to-end suite runs in;
 # Wine takes both from the Unix locale, but only from one that was generated.
 WINE_LOCALES=(zh_CN.UTF-8 de_DE.UTF-8)
