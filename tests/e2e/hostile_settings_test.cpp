@@ -95,11 +95,9 @@ class HostileSettings : public LauncherTest, public ::testing::WithParamInterfac
 void HostileSettings::ExpectFatalEnd(const HWND boxWindow) {
   const HostileCase& c = GetParam();
   // A launcher that has just made ten thousand windows may answer slower than a read waits.
-  std::optional<MessageBoxFacts> box = ReadMessageBox(boxWindow);
-  for (const ULONGLONG deadline = GetTickCount64() + c.boundMs;
-       box && box->caption.empty() && GetTickCount64() < deadline; Sleep(kPollMs)) {
-    box = ReadMessageBox(boxWindow);
-  }
+  std::optional<MessageBoxFacts> box;
+  // The box read last is the answer; an empty caption then fails below.
+  (void)WaitUntil([&] { return !(box = ReadMessageBox(boxWindow)) || !box->caption.empty(); }, c.boundMs);
   ASSERT_TRUE(box);
   ExpectFatalBox(*box);
   const std::optional<std::u16string> message = FatalMessageOf(box->text, c.fatalClass);

@@ -132,7 +132,8 @@ class UnixLink {
         // A unix child's handle cannot be waited for under Wine: the link appearing is the sign.
         UniqueKernelHandle processHandle(process.hProcess);
         UniqueKernelHandle threadHandle(process.hThread);
-        for (DWORD waited = 0; waited < kAppearMs && !ok(); waited += kPollMs) Sleep(kPollMs);
+        // ok() says afterwards whether the link came.
+        (void)WaitUntil([this] { return ok(); }, kAppearMs);
       }
     }
     static_cast<void>(HeapFree(GetProcessHeap(), 0, unixLink));
