@@ -10,6 +10,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "windows_host_win32.h"
 #else
 #include <unistd.h>
 #endif
@@ -95,11 +97,6 @@ TEST_F(FileExistsOnDisk, FileHeldOpenWithoutSharingExists) {
   // A test's own handle: closing it can only fail if the handle were already gone.
   static_cast<void>(CloseHandle(held));
   EXPECT_TRUE(exists);
-}
-
-bool UnderWine() {
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 // Wine 8 makes no links of its own (CreateSymbolicLinkW does nothing) but shows the host's

@@ -7,6 +7,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "windows_host_win32.h"
 #endif
 
 namespace zix {
@@ -113,11 +115,6 @@ bool PrefixKeepsDefaultVersion() {
   // Closing a key opened for reading cannot lose anything.
   static_cast<void>(RegCloseKey(key));
   return found != ERROR_SUCCESS;
-}
-
-bool UnderWine() {
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 TEST(SystemsOnWindows, ProbeMatchesTheRawQueries) {
