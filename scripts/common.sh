@@ -7,8 +7,9 @@ JOBS=${JOBS:-$(nproc)}
 PACKAGES=(cmake make g++ clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth
           googletest libbenchmark-dev libinih-dev imagemagick fonts-wqy-microhei fonts-wine x11-utils
-          zip unzip librsvg2-bin locales chromium)
-# librsvg2-bin: the SVG reader ImageMagick calls; chromium: the browser that opens --html's page
+          zip unzip librsvg2-bin locales chromium nlohmann-json3-dev)
+# librsvg2-bin: the SVG reader ImageMagick calls; chromium: the browser that opens --html's page;
+# nlohmann-json3-dev: the tests' JSON reader (the shipped programs stay free of it)
 # The locales whose code page (936) and decimal separator (",") the end-to-end suite runs in;
 # Wine takes both from the Unix locale, but only from one that was generated.
 WINE_LOCALES=(zh_CN.UTF-8 de_DE.UTF-8)

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "message_box_reader.h"
@@ -23,5 +25,9 @@ void ExpectErrorBox(const MessageBoxFacts& box, std::u16string_view caption, std
 
 // The fatal box before the message loop: "Application Error", no owner, error icon, one button.
 void ExpectFatalBox(const MessageBoxFacts& box);
+
+// The fatal box's text is "Exception <class> in module zixgame.exe at <8 upper-case hex
+// digits>.\r\n<message><.>\r\n": gives back <message><.>, or nothing when the frame is not there.
+std::optional<std::u16string> FatalMessage(const std::u16string& text, std::u16string_view errorClass);
 
 }  // namespace zix::e2e

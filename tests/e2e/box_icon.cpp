@@ -31,6 +31,8 @@ const std::array<StockIcon, 4> kStockIcons{{
 
 // Mean difference per colour channel (0..255) that still counts as the same picture.
 constexpr double kMatchTolerance = 8.0;
+// A look costs a screen capture, so it is taken less often than a window is asked about.
+constexpr DWORD kIconPollMs = 50;
 
 HWND IconControl(HWND box) {
   for (HWND child : ChildWindows(box)) {
@@ -149,19 +151,16 @@ BoxIcon ReadBoxIcon(HWND box, DWORD timeoutMs) {
   if (SendMessageTimeoutW(control, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kAppearMs, &icon) && icon == 0) {
     return BoxIcon::None;
   }
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
+  const auto recognised = [control]() -> std::optional<BoxIcon> {
     RECT area{};
-    if (GetWindowRect(control, &area) && area.right > area.left && area.bottom > area.top) {
-      const std::optional<Pixels> screen = CaptureScreen(area);
-      if (screen) {
-        const BoxIcon icon = Classify(*screen, area.right - area.left, area.bottom - area.top);
-        if (icon != BoxIcon::Unrecognised) return icon;
-      }
-    }
-    if (GetTickCount64() >= deadline) return BoxIcon::Unrecognised;
-    Sleep(50);
-  }
+    if (!GetWindowRect(control, &area) || area.right <= area.left || area.bottom <= area.top) return std::nullopt;
+    const std::optional<Pixels> screen = CaptureScreen(area);
+    if (!screen) return std::nullopt;
+    const BoxIcon icon = Classify(*screen, area.right - area.left, area.bottom - area.top);
+    if (icon == BoxIcon::Unrecognised) return std::nullopt;
+    return icon;
+  };
+  return WaitUntil(recognised, timeoutMs, kIconPollMs).value_or(BoxIcon::Unrecognised);
 }
 
 }  // namespace zix::e2e

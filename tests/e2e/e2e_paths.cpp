@@ -3,19 +3,16 @@
 #include <windows.h>
 
 #include "file_bytes.h"
+#include "grown_text.h"
 #include "text_convert.h"
 
 namespace zix::e2e {
 namespace {
 
 std::u16string OwnFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) return FolderOf(FromWide(path.substr(0, length)));
-    path.resize(path.size() * 2);
-  }
+  const std::wstring path =
+      GrownText([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
+  return path.empty() ? std::u16string() : FolderOf(FromWide(path));
 }
 
 std::u16string ProgramPath(const wchar_t* variable, std::u16string_view fileName) {

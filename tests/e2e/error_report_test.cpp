@@ -18,22 +18,6 @@
 namespace zix::e2e {
 namespace {
 
-bool IsUpperHex(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }
-
-// "Exception <class> in module zixgame.exe at <8 upper-case hex digits>.\r\n<message><.>\r\n":
-// checks the frame and gives back <message><.>, or nothing when the frame is not there.
-std::optional<std::u16string> FatalMessage(const std::u16string& text, std::u16string_view errorClass) {
-  const std::u16string head = u"Exception " + std::u16string(errorClass) + u" in module zixgame.exe at ";
-  if (text.rfind(head, 0) != 0) return std::nullopt;
-  const size_t address = head.size();
-  if (text.size() < address + 11) return std::nullopt;
-  for (size_t i = address; i < address + 8; ++i) {
-    if (!IsUpperHex(text[i])) return std::nullopt;
-  }
-  if (text.compare(address + 8, 3, u".\r\n") != 0) return std::nullopt;
-  if (text.size() < address + 13 || text.compare(text.size() - 2, 2, u"\r\n") != 0) return std::nullopt;
-  return text.substr(address + 11, text.size() - address - 13);
-}
 
 // Ends the run that shows a fatal box: no window was ever shown, OK ends it with exit code 1.
 void ExpectFatalEnd(LauncherProcess& launcher, const MessageBoxFacts& box) {

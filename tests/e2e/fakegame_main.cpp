@@ -7,57 +7,31 @@
 #include <string>
 
 #include "game_record.h"
+#include "grown_text.h"
 #include "platform/unique_handle_win32.h"
 #include "text_convert.h"
 
 namespace {
 
+using zix::UniqueFileHandle;
 using zix::e2e::FromWide;
 using zix::e2e::GameRecord;
-using zix::UniqueFileHandle;
+using zix::e2e::GrownText;
 
 constexpr int kRecorded = 0;
 constexpr int kNoRecordFile = 2;
 constexpr int kWriteFailed = 3;
 
-// Sizes grow until the answer fits; an API that fails gives the empty text.
 std::wstring EnvironmentValue(const wchar_t* name) {
-  std::wstring value(64, L'\0');
-  for (;;) {
-    const DWORD length = GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
-    if (length == 0) return {};
-    if (length < value.size()) {
-      value.resize(length);
-      return value;
-    }
-    value.resize(length);
-  }
+  return GrownText([name](wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(name, buffer, size); });
 }
 
 std::wstring CurrentFolder() {
-  std::wstring folder(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
-    if (length == 0) return {};
-    if (length < folder.size()) {
-      folder.resize(length);
-      return folder;
-    }
-    folder.resize(length);
-  }
+  return GrownText([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
 }
 
 std::wstring OwnPath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
+  return GrownText([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }
 
 // Two starts of the same game may append at once; appends are whole records, and a file

@@ -13,14 +13,14 @@ ThreadFocus FocusOfThreadOf(HWND window) {
 }
 
 bool BringToForeground(HWND window, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (GetForegroundWindow() == window) return true;
-    if (GetTickCount64() >= deadline) return false;
-    // The answer is checked through GetForegroundWindow above, which is what counts.
-    (void)SetForegroundWindow(window);
-    Sleep(kPollMs);
-  }
+  return WaitUntil(
+      [window] {
+        if (GetForegroundWindow() == window) return true;
+        // The answer is checked through GetForegroundWindow on the next ask, which is what counts.
+        (void)SetForegroundWindow(window);
+        return false;
+      },
+      timeoutMs);
 }
 
 }  // namespace zix::e2e

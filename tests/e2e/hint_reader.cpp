@@ -1,11 +1,18 @@
 #include "hint_reader.h"
 
+#include "e2e_timing.h"
 #include "window_reader.h"
 
 namespace zix::e2e {
 namespace {
 
 constexpr DWORD kHintPollMs = 5;
+
+// What is left of a bound that began at `since`; nothing once it has passed.
+DWORD MsLeft(ULONGLONG since, DWORD timeoutMs) {
+  const ULONGLONG elapsed = GetTickCount64() - since;
+  return elapsed >= timeoutMs ? 0 : static_cast<DWORD>(timeoutMs - elapsed);
+}
 
 }  // namespace
 
@@ -23,23 +30,22 @@ std::optional<HintFacts> VisibleHint(DWORD processId) {
 
 std::optional<HintSighting> WaitForHint(DWORD processId, ULONGLONG since, DWORD timeoutMs,
                                         const std::u16string* text) {
-  for (;;) {
+  const auto sighting = [&]() -> std::optional<HintSighting> {
     const ULONGLONG now = GetTickCount64();
-    if (std::optional<HintFacts> hint = VisibleHint(processId)) {
-      if (text == nullptr || hint->text == *text) return HintSighting{std::move(*hint), now - since};
-    }
-    if (now - since >= timeoutMs) return std::nullopt;
-    Sleep(kHintPollMs);
-  }
+    std::optional<HintFacts> hint = VisibleHint(processId);
+    if (!hint || (text != nullptr && hint->text != *text)) return std::nullopt;
+    return HintSighting{std::move(*hint), now - since};
+  };
+  return WaitUntil(sighting, MsLeft(since, timeoutMs), kHintPollMs);
 }
 
 std::optional<ULONGLONG> WaitForHintGone(DWORD processId, ULONGLONG since, DWORD timeoutMs) {
-  for (;;) {
+  const auto goneAfter = [&]() -> std::optional<ULONGLONG> {
     const ULONGLONG now = GetTickCount64();
-    if (VisibleTopLevelWindow(processId, kHintWindowClass) == nullptr) return now - since;
-    if (now - since >= timeoutMs) return std::nullopt;
-    Sleep(kHintPollMs);
-  }
+    if (VisibleTopLevelWindow(processId, kHintWindowClass) != nullptr) return std::nullopt;
+    return now - since;
+  };
+  return WaitUntil(goneAfter, MsLeft(since, timeoutMs), kHintPollMs);
 }
 
 }  // namespace zix::e2e

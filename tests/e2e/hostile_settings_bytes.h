@@ -33,7 +33,7 @@ inline std::string RandomBytes(size_t size, uint64_t seed) {
 
 // UTF-16 little-endian as an editor writes it when told to leave the mark out.
 inline std::string Utf16LeWithoutMark(std::u16string_view text) {
-  return Utf16LeFile(text).substr(2);
+  return Utf16File(text).substr(2);
 }
 
 }  // namespace zix::e2e

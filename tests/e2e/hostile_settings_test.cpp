@@ -66,18 +66,6 @@ struct HostileCase {
 
 void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
 
-// The message inside "Exception <class> in module zixgame.exe at XXXXXXXX.\r\n<message>\r\n".
-std::optional<std::u16string> FatalMessageOf(const std::u16string& text,
-                                             std::u16string_view errorClass) {
-  const std::u16string head =
-      u"Exception " + std::u16string(errorClass) + u" in module zixgame.exe at ";
-  const size_t body = head.size() + 11;  // eight hexadecimal digits, ".", CR, LF
-  if (!text.starts_with(head) || text.size() < body + 2 || !text.ends_with(u"\r\n"))
-    return std::nullopt;
-  if (text.compare(head.size() + 8, 3, u".\r\n") != 0) return std::nullopt;
-  return text.substr(body, text.size() - body - 2);
-}
-
 std::string Grid(int count, int col, std::string_view more = "") {
   return "[set]\r\nCount=" + std::to_string(count) + "\r\nCol=" + std::to_string(col) + "\r\n" +
          std::string(more);
@@ -95,14 +83,12 @@ class HostileSettings : public LauncherTest, public ::testing::WithParamInterfac
 void HostileSettings::ExpectFatalEnd(const HWND boxWindow) {
   const HostileCase& c = GetParam();
   // A launcher that has just made ten thousand windows may answer slower than a read waits.
-  std::optional<MessageBoxFacts> box = ReadMessageBox(boxWindow);
-  for (const ULONGLONG deadline = GetTickCount64() + c.boundMs;
-       box && box->caption.empty() && GetTickCount64() < deadline; Sleep(kPollMs)) {
-    box = ReadMessageBox(boxWindow);
-  }
+  std::optional<MessageBoxFacts> box;
+  // The box read last is the answer; an empty caption then fails below.
+  (void)WaitUntil([&] { return !(box = ReadMessageBox(boxWindow)) || !box->caption.empty(); }, c.boundMs);
   ASSERT_TRUE(box);
   ExpectFatalBox(*box);
-  const std::optional<std::u16string> message = FatalMessageOf(box->text, c.fatalClass);
+  const std::optional<std::u16string> message = FatalMessage(box->text, c.fatalClass);
   ASSERT_TRUE(message) << "text \"" << ToUtf8(box->text) << "\"";
   const std::u16string expected = c.fatalMessage(folder_);
   if (c.fatalPrefix) {

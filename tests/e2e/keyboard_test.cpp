@@ -36,12 +36,10 @@ class Keyboard : public InteractiveLauncherTest {
   // The entry whose button has the launcher's focus once it settles on `expected`, or whatever it
   // has after the wait (0: none of the game buttons).
   int WaitForFocusOn(int expected) {
-    const ULONGLONG deadline = GetTickCount64() + kQuietMs;
-    for (;;) {
-      const int focused = FocusedEntry();
-      if (focused == expected || GetTickCount64() >= deadline) return focused;
-      Sleep(kPollMs);
-    }
+    int focused = 0;
+    // The entry is the answer; whether the wait ran out is not.
+    (void)WaitUntil([&] { return (focused = FocusedEntry()) == expected; }, kQuietMs);
+    return focused;
   }
 
   int FocusedEntry() const {
@@ -54,19 +52,19 @@ class Keyboard : public InteractiveLauncherTest {
 
   // Exactly the focused button is drawn as the default one; waits, bounded, for it to settle.
   void ExpectDefaultLookOn(int entry) {
-    const ULONGLONG deadline = GetTickCount64() + kQuietMs;
     std::vector<LONG_PTR> types;
-    for (;;) {
-      types.clear();
-      for (int e = 1; e <= 3; ++e) types.push_back(GetWindowLongPtrW(GameButton(e), GWL_STYLE) & BS_TYPEMASK);
-      bool settled = true;
-      for (int e = 1; e <= 3; ++e) {
-        settled &= types[static_cast<size_t>(e - 1)] == (e == entry ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-      }
-      if (settled) return;
-      if (GetTickCount64() >= deadline) break;
-      Sleep(kPollMs);
-    }
+    const bool settled = WaitUntil(
+        [&] {
+          types.clear();
+          for (int e = 1; e <= 3; ++e) types.push_back(GetWindowLongPtrW(GameButton(e), GWL_STYLE) & BS_TYPEMASK);
+          bool asExpected = true;
+          for (int e = 1; e <= 3; ++e) {
+            asExpected &= types[static_cast<size_t>(e - 1)] == (e == entry ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+          }
+          return asExpected;
+        },
+        kQuietMs);
+    if (settled) return;
     ADD_FAILURE() << "button types " << types[0] << " " << types[1] << " " << types[2]
                   << "; expected the default type " << BS_DEFPUSHBUTTON << " on entry " << entry << " only";
   }

@@ -2,19 +2,16 @@
 
 #include <windows.h>
 
+#include "grown_text.h"
 #include "text_convert.h"
 
 namespace zix::e2e {
 
 std::u16string FullPath(const std::u16string& path) {
   const std::wstring wide = ToWide(path);
-  std::wstring full(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0) return path;
-    if (length < full.size()) return FromWide(full.substr(0, length));
-    full.resize(length);
-  }
+  const std::wstring full = GrownText(
+      [&wide](wchar_t* buffer, DWORD size) { return GetFullPathNameW(wide.c_str(), size, buffer, nullptr); });
+  return full.empty() ? path : FromWide(full);
 }
 
 std::u16string ReportedWorkingFolder(const std::u16string& folder) {

@@ -92,12 +92,10 @@ std::optional<DWORD> LauncherTest::CloseAndWaitForExit(HWND mainWindow) {
 }
 
 std::vector<GameRecord> LauncherTest::WaitForRecords(size_t count) {
-  const ULONGLONG deadline = GetTickCount64() + kRecordMs;
-  for (;;) {
-    std::vector<GameRecord> records = Records();
-    if (records.size() >= count || GetTickCount64() >= deadline) return records;
-    Sleep(kPollMs);
-  }
+  std::vector<GameRecord> records;
+  // The records are the answer, however many there are when the wait ends.
+  (void)WaitUntil([&] { return (records = Records()).size() >= count; }, kRecordMs);
+  return records;
 }
 
 std::vector<GameRecord> LauncherTest::Records() const {

@@ -5,12 +5,17 @@
 #include <string>
 
 #include "e2e_paths.h"
+#include "e2e_timing.h"
 #include "file_bytes.h"
 #include "platform/unique_handle_win32.h"
 #include "text_convert.h"
 
 namespace zix::e2e {
 namespace {
+
+// A file held on after an exit is let go well within a second; each try walks the whole tree.
+constexpr DWORD kRemoveRetryMs = 1000;
+constexpr DWORD kRemoveRetryPollMs = 50;
 
 // The long form, so that paths the launcher reports compare with ours as text.
 std::u16string TempFolder() {
@@ -65,12 +70,9 @@ LauncherFolder::LauncherFolder(std::u16string_view folderName) {
 
 LauncherFolder::~LauncherFolder() {
   if (root_.empty()) return;
-  // A launcher or game that has just exited may hold its file for a moment longer.
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    if (RemoveTree(root_)) return;
-    Sleep(50);
-  }
-  // Left behind in the temporary folder: harmless, and every later run takes a new name.
+  // A launcher or game that has just exited may hold its file for a moment longer. One left
+  // behind in the temporary folder is harmless, and every later run takes a new name.
+  (void)WaitUntil([this] { return RemoveTree(root_); }, kRemoveRetryMs, kRemoveRetryPollMs);
 }
 
 bool LauncherFolder::InstallLauncher(std::u16string_view fileName) {

@@ -17,39 +17,39 @@ const char* SightName(Sight sight) {
 }
 
 Sighting WaitForSighting(const LauncherProcess& launcher, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
+  const auto sighting = [&launcher]() -> std::optional<Sighting> {
     const std::vector<HWND> boxes = VisibleMessageBoxes(launcher.Id());
-    if (!boxes.empty()) return {Sight::MessageBox, boxes.front(), 0};
+    if (!boxes.empty()) return Sighting{Sight::MessageBox, boxes.front(), 0};
     if (HWND main = VisibleTopLevelWindow(launcher.Id(), kMainWindowClass)) {
-      return {Sight::MainWindow, main, 0};
+      return Sighting{Sight::MainWindow, main, 0};
     }
-    if (const std::optional<DWORD> code = launcher.WaitForExit(0)) return {Sight::Exited, nullptr, *code};
-    if (GetTickCount64() >= deadline) return {};
-    Sleep(kPollMs);
-  }
+    if (const std::optional<DWORD> code = launcher.WaitForExit(0)) return Sighting{Sight::Exited, nullptr, *code};
+    return std::nullopt;
+  };
+  return WaitUntil(sighting, timeoutMs).value_or(Sighting{});
 }
 
 HWND WaitForMessageBox(const LauncherProcess& launcher, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    const std::vector<HWND> boxes = VisibleMessageBoxes(launcher.Id());
-    if (!boxes.empty()) return boxes.front();
-    if (GetTickCount64() >= deadline) return nullptr;
-    Sleep(kPollMs);
-  }
+  return WaitUntil(
+      [&launcher]() -> HWND {
+        const std::vector<HWND> boxes = VisibleMessageBoxes(launcher.Id());
+        return boxes.empty() ? nullptr : boxes.front();
+      },
+      timeoutMs);
 }
 
 ExitWatch WatchUntilExit(const LauncherProcess& launcher, DWORD timeoutMs) {
   ExitWatch watch;
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (VisibleTopLevelWindow(launcher.Id(), kMainWindowClass)) watch.mainWindowSeen = true;
-    if (!VisibleMessageBoxes(launcher.Id()).empty()) watch.messageBoxSeen = true;
-    watch.exitCode = launcher.WaitForExit(0);
-    if (watch.exitCode || GetTickCount64() >= deadline) return watch;
-    Sleep(kPollMs);
-  }
+  // The watch is the answer, whether or not the launcher ended within the bound.
+  (void)WaitUntil(
+      [&] {
+        if (VisibleTopLevelWindow(launcher.Id(), kMainWindowClass)) watch.mainWindowSeen = true;
+        if (!VisibleMessageBoxes(launcher.Id()).empty()) watch.messageBoxSeen = true;
+        watch.exitCode = launcher.WaitForExit(0);
+        return watch.exitCode.has_value();
+      },
+      timeoutMs);
+  return watch;
 }
 
 }  // namespace zix::e2e

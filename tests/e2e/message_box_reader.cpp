@@ -40,12 +40,7 @@ std::optional<MessageBoxFacts> ReadMessageBox(HWND box) {
 
 bool PressOk(const MessageBoxFacts& box, DWORD timeoutMs) {
   if (!box.okButton || !ClickButton(box.okButton)) return false;
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  while (IsWindow(box.window) && IsWindowVisible(box.window)) {
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(kPollMs);
-  }
-  return true;
+  return WaitUntil([&] { return !IsWindow(box.window) || !IsWindowVisible(box.window); }, timeoutMs);
 }
 
 }  // namespace zix::e2e

@@ -18,8 +18,7 @@ HWND FindBox(const std::wstring& caption, DWORD threadId) {
 OwnMessageBox::OwnMessageBox(std::wstring caption, UINT style) : caption_(std::move(caption)), style_(style) {
   thread_.reset(CreateThread(nullptr, 0, Show, this, 0, &threadId_));
   if (!thread_) return;
-  const ULONGLONG deadline = GetTickCount64() + kAppearMs;
-  while (!(window_ = FindBox(caption_, threadId_)) && GetTickCount64() < deadline) Sleep(kPollMs);
+  window_ = WaitUntil([&] { return FindBox(caption_, threadId_); }, kAppearMs);
 }
 
 OwnMessageBox::~OwnMessageBox() {

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                    u"游戏启动"},
         WindowCase{"InvalidNumbersGiveDefaults", "[set]\rwidth=600px\rheight= \r", 460, 290,
                    u"游戏启动"},
-        WindowCase{"Utf16File", Utf16LeFile(u"[set]\r\nwidth=500\r\ntitle=启动 ✓\r\n"), 500, 290,
+        WindowCase{"Utf16File", Utf16File(u"[set]\r\nwidth=500\r\ntitle=启动 ✓\r\n"), 500, 290,
                    u"启动 ✓"},
         WindowCase{"QuotesStayInTheTitle", "[set]\r\ntitle=\"x\" ; y\r\n", 460, 290, u"\"x\" ; y"}),
     [](const auto& info) { return std::string(info.param.name); });

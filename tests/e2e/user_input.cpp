@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "e2e_timing.h"
+
 namespace zix::e2e {
 namespace {
 
@@ -47,15 +49,14 @@ bool MovePointer(POINT to) {
   // Under Wine the X server echoes each move back a little later; a move sent before the echo
   // of the one before has come back can be undone by that echo. Waiting until the pointer has
   // stayed where it was sent keeps one move from overtaking another.
-  const ULONGLONG deadline = GetTickCount64() + kPointerSettleBoundMs;
   int steady = 0;
-  while (steady < kSteadyPolls) {
-    POINT now{};
-    steady = GetCursorPos(&now) && now.x == to.x && now.y == to.y ? steady + 1 : 0;
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(kPointerPollMs);
-  }
-  return true;
+  return WaitUntil(
+      [&] {
+        POINT now{};
+        steady = GetCursorPos(&now) && now.x == to.x && now.y == to.y ? steady + 1 : 0;
+        return steady >= kSteadyPolls;
+      },
+      kPointerSettleBoundMs, kPointerPollMs);
 }
 
 POINT CentreOf(HWND window) {

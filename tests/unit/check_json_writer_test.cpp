@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "check/json_value.h"
+#include <nlohmann/json.hpp>
+
 #include "check/json_writer.h"
+#include "platform/text_codec.h"
 
 namespace zix::check {
 namespace {
@@ -47,6 +49,16 @@ TEST(CheckJsonWriter, CommasOnlyBetweenValues) {
   json.EndArray();
   json.EndObject();
   EXPECT_EQ(json.Text(), R"({"a":[-1,true,null,{}],"b":"x","c":[]})");
+}
+
+TEST(CheckJsonWriter, AJsonReaderReadsBackWhatItWrites) {
+  const std::u16string texts[] = {u"", u"plain", u"say \"hi\"", u"C:\\Games\\", u"a\nb\tc",
+                                  std::u16string(1, u'\x01'), u"游戏", u"\U0001F3AE"};
+  for (const auto& text : texts) {
+    const nlohmann::json value = nlohmann::json::parse(JsonQuoted(text), nullptr, /*allow_exceptions=*/false);
+    ASSERT_TRUE(value.is_string()) << JsonQuoted(text);
+    EXPECT_EQ(value.get<std::string>(), ToUtf8(text)) << JsonQuoted(text);
+  }
 }
 
 }  // namespace

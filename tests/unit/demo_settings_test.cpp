@@ -19,10 +19,12 @@
 #include "launcher/launch_decision.h"
 #include "platform/text_codec.h"
 #include "unit/fake_settings.h"
+#include "unit/launch_outcome_text.h"
 
 namespace zix {
 namespace {
 
+using testing::Describe;
 using testing::FakeProbe;
 
 constexpr std::u16string_view kFolder = u"C:\\Demo\\";
@@ -63,14 +65,6 @@ std::set<std::u16string> DemoGames() {
                  FromUtf8(line.substr(pathStart, pathEnd + 1 - pathStart)));
   }
   return games;
-}
-
-std::string Describe(const LaunchOutcome& outcome) {
-  if (const auto* message = std::get_if<LaunchMessage>(&outcome))
-    return "message " + ToUtf8(message->text);
-  const auto& start = std::get<LaunchStart>(outcome);
-  return std::string("start ") + (start.via == LaunchVia::ExecuteFile ? "ExecuteFile " : "InDir ") +
-         ToUtf8(start.file) + " | " + ToUtf8(start.params) + " | " + ToUtf8(start.dir);
 }
 
 TEST(DemoSettings, SampleIsUtf8WithMarkAndListsSixLabelledEntries) {

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "platform/unique_handle_win32.h"
+#include "windows_host_win32.h"
 #else
 #include <unistd.h>
 #endif
@@ -94,11 +95,6 @@ TEST_F(FileExistsOnDisk, FileHeldOpenWithoutSharingExists) {
                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   ASSERT_TRUE(held);
   EXPECT_TRUE(FileExists(game));
-}
-
-bool UnderWine() {
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 // Wine 8 makes no links of its own (CreateSymbolicLinkW does nothing) but shows the host's

@@ -47,6 +47,7 @@ TEST(FormatSettings, SeparatorFromLocaleInfo) {
       {0, {0, 0}, u'.'},        // did not fit in one character, or failed
       {0, {u',', 0}, u'.'},     // a failed call's leftovers are not used
       {1, {0, 0}, u'.'},        // an empty setting names no separator
+      {2, {0, 0}, u'.'},        // a zero character written as the separator
   };
   for (const Row& row : rows) {
     EXPECT_EQ(SeparatorFromLocaleInfo(row.written, row.buffer), row.separator)

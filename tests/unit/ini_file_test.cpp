@@ -10,11 +10,13 @@
 #include "platform/exception.h"
 #include "platform/text_codec.h"
 #include "settings/ini_file.h"
+#include "settings_bytes.h"
 
 #ifdef _WIN32
 #include <windows.h>
 
 #include "platform/unique_handle_win32.h"
+#include "windows_host_win32.h"
 #endif
 
 namespace zix {
@@ -57,15 +59,6 @@ std::string ReadBytes(const fs::path& path) {
 
 constexpr const char* kMark = "\xEF\xBB\xBF";
 
-std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
-  std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-  for (const char16_t u : text) {
-    const char high = static_cast<char>(u >> 8), low = static_cast<char>(u & 0xFF);
-    out += bigEndian ? std::string{high, low} : std::string{low, high};
-  }
-  return out;
-}
-
 // BMP text only, which is all these files hold.
 std::string Utf32Bytes(std::u16string_view text, bool bigEndian) {
   std::string out = bigEndian ? std::string("\0\0\xFE\xFF", 4) : std::string("\xFF\xFE\0\0", 4);
@@ -107,8 +100,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, RealFiles,
     ::testing::Values(
         RealFileCase{"utf-8 with mark", kMark + ToUtf8(kText), u"游戏启动", 2},
-        RealFileCase{"utf-16 le", Utf16Bytes(kText, false), u"游戏启动", 2},
-        RealFileCase{"utf-16 be", Utf16Bytes(kText, true), u"游戏启动", 2},
+        RealFileCase{"utf-16 le", Utf16File(kText), u"游戏启动", 2},
+        RealFileCase{"utf-16 be", Utf16File(kText, ByteOrder::BigEndian), u"游戏启动", 2},
         RealFileCase{"ansi ascii crlf", "[set]\r\ntitle=Games\r\nCount=2\r\n", u"Games", 2},
         RealFileCase{"ansi ascii lf", "[set]\ntitle=Games\nCount=2\n", u"Games", 2},
         RealFileCase{"ansi ascii cr", "[set]\rtitle=Games\rCount=2\r", u"Games", 2},
@@ -116,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         RealFileCase{"empty title", "[set]\ntitle=\nCount=0", u"", 0},
         RealFileCase{"invalid utf-8", kMark + ToUtf8(kText) + "\xC0", u"d", -1},
         RealFileCase{"second mark", std::string(kMark) + kMark + ToUtf8(kText), u"d", -1},
-        RealFileCase{"utf-16 without mark", Utf16Bytes(kText, false).substr(2), u"d", -1},
+        RealFileCase{"utf-16 without mark", Utf16File(kText).substr(2), u"d", -1},
         RealFileCase{"utf-32 le", Utf32Bytes(kText, false), u"d", -1},
         RealFileCase{"utf-32 be", Utf32Bytes(kText, true), u"d", -1},
         RealFileCase{"names in other cases", "[SET]\r\nTITLE=x\r\nCOUNT = 3", u"x", 3},
@@ -211,17 +204,6 @@ TEST(FileLayerTest, AnOpenErrorReachesTheCaller) {
 
 #ifdef _WIN32
 std::u16string Widened(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
-
-// The system's text for an error as the message carries it: no trailing blanks or dots.
-std::u16string SystemText(DWORD code) {
-  wchar_t buffer[512] = {};
-  const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_SYS_DEFAULT),
-                                      buffer, 512, nullptr);
-  std::u16string text = Widened(std::wstring(buffer, length));
-  while (!text.empty() && (text.back() <= u' ' || text.back() == u'.')) text.pop_back();
-  return text;
-}
 
 std::wstring HelperPath() {
   wchar_t own[MAX_PATH + 1] = {};

@@ -41,5 +41,20 @@ TEST(SectionIndexTest, ManyNamesEachTwiceKeepTheirFirstSection) {
   EXPECT_EQ(index.Find(u"00"), SectionIndex::kNone);
 }
 
+// "56979" and "77927" have the same 32-bit hash in the section index, so one is looked for in
+// the slot of the other.
+constexpr char16_t kName[] = u"56979";
+constexpr char16_t kSameHash[] = u"77927";
+
+TEST(SectionIndex, NamesThatShareAHashAreToldApart) {
+  const SectionIndex one({kName});
+  EXPECT_EQ(one.Find(kName), 0u);
+  EXPECT_EQ(one.Find(kSameHash), SectionIndex::kNone);
+
+  const SectionIndex both({kName, kSameHash});
+  EXPECT_EQ(both.Find(kName), 0u);
+  EXPECT_EQ(both.Find(kSameHash), 1u);
+}
+
 }  // namespace
 }  // namespace zix

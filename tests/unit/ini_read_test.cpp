@@ -6,6 +6,7 @@
 #include "platform/exception.h"
 #include "platform/text_codec.h"
 #include "settings/ini_file.h"
+#include "settings_bytes.h"
 
 namespace zix {
 namespace {
@@ -238,15 +239,6 @@ TEST_P(EncodedFiles, ReadAlike) {
   EXPECT_EQ(ini.ReadFloat(u"2", u"minOs", 0), 6.1);
 }
 
-std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
-  std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-  for (const char16_t u : text) {
-    const char high = static_cast<char>(u >> 8), low = static_cast<char>(u & 0xFF);
-    out += bigEndian ? std::string{high, low} : std::string{low, high};
-  }
-  return out;
-}
-
 const char16_t kChineseSettings[] =
     u"[set]\r\ntitle = 游戏 \u3000启动\r\nCount=2\r\n[1]\r\nText=第一\r\n[2]\r\nText=第二\r\nminOs=6.1";
 
@@ -254,8 +246,9 @@ INSTANTIATE_TEST_SUITE_P(
     Table, EncodedFiles,
     ::testing::Values(
         EncodedFileCase{"utf-8", kMark + ToUtf8(kChineseSettings), IniEncoding::Utf8},
-        EncodedFileCase{"utf-16 le", Utf16Bytes(kChineseSettings, false), IniEncoding::Utf16LE},
-        EncodedFileCase{"utf-16 be", Utf16Bytes(kChineseSettings, true), IniEncoding::Utf16BE},
+        EncodedFileCase{"utf-16 le", Utf16File(kChineseSettings), IniEncoding::Utf16LE},
+        EncodedFileCase{"utf-16 be", Utf16File(kChineseSettings, ByteOrder::BigEndian),
+                        IniEncoding::Utf16BE},
         EncodedFileCase{"lf", kMark + ToUtf8(u"[set]\ntitle=游戏 \u3000启动\nCount=2\n[2]\nText=第二\nminOs=6.1\n"),
                         IniEncoding::Utf8},
         EncodedFileCase{"cr", kMark + ToUtf8(u"[set]\rtitle=游戏 \u3000启动\rCount=2\r[2]\rText=第二\rminOs=6.1\r"),
@@ -302,6 +295,16 @@ INSTANTIATE_TEST_SUITE_P(Table, NameMatches,
                                            NameMatchCase{u"Param_x64", u"PARAM_X64", true},
                                            NameMatchCase{u"Param", u"Param_x64", false},
                                            NameMatchCase{u"a", u"\u00C0", false}));
+
+// "56979" and "77927" share a hash in the section index: each must still find its own section.
+TEST(TMemIniFile, SectionsWhoseNamesShareAHash) {
+  const FormatSettings format(u'.');
+  const TMemIniFile first(u"x.ini", format, "[56979]\r\nexe=a.exe\r\n");
+  EXPECT_EQ(first.ReadString(u"77927", u"exe", u"none"), u"none");
+  const TMemIniFile both(u"x.ini", format, "[56979]\r\nexe=a.exe\r\n[77927]\r\nexe=b.exe\r\n");
+  EXPECT_EQ(both.ReadString(u"56979", u"exe", u""), u"a.exe");
+  EXPECT_EQ(both.ReadString(u"77927", u"exe", u""), u"b.exe");
+}
 
 }  // namespace
 }  // namespace zix

@@ -165,5 +165,22 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"half a utf-8 mark", "\xEF\xBB", IniEncoding::Ansi, false, std::nullopt},
         EncodingCase{"one byte of a utf-16 mark", "\xFF", IniEncoding::Ansi, false, std::nullopt}));
 
+TEST(DecodeIniBytes, SameTextWhenTheCallerWantsNoReport) {
+  const std::string rows[] = {
+      "[set]\r\nCount=1",                     // no mark
+      "\xEF\xBB\xBF[set]",                    // UTF-8
+      "\xEF\xBB\xBF[set]\xFF",                // UTF-8 that fails
+      std::string("\xFF\xFE[\0s\0", 6),       // UTF-16 little-endian
+      std::string("\xFE\xFF\0[\0s", 6),       // UTF-16 big-endian
+  };
+  for (const std::string& bytes : rows) {
+    IniEncoding encoding{};
+    bool failed = false;
+    const std::u16string reported = DecodeIniBytes(bytes, &encoding, &failed);
+    EXPECT_EQ(DecodeIniBytes(bytes, nullptr, nullptr), reported);
+  }
+  EXPECT_EQ(DecodeIniBytes(std::string("\xFE\xFF\0[\0s", 6), nullptr, nullptr), u"[s");
+}
+
 }  // namespace
 }  // namespace zix

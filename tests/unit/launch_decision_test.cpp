@@ -6,23 +6,16 @@
 
 #include "platform/exception.h"
 #include "unit/fake_settings.h"
+#include "unit/launch_outcome_text.h"
 
 namespace zix {
 namespace {
 
+using testing::Describe;
 using testing::FakeProbe;
 using testing::IniFromText;
 
 constexpr std::u16string_view kFolder = u"C:\\Games\\";
-
-// What a press ended in, as one comparable text: "start <via> <file> | <params> | <dir>" or
-// "message <text>".
-std::string Describe(const LaunchOutcome& outcome) {
-  if (const auto* m = std::get_if<LaunchMessage>(&outcome)) return "message " + ToUtf8(m->text);
-  const auto& s = std::get<LaunchStart>(outcome);
-  return std::string("start ") + (s.via == LaunchVia::ExecuteFile ? "ExecuteFile " : "InDir ") +
-         ToUtf8(s.file) + " | " + ToUtf8(s.params) + " | " + ToUtf8(s.dir);
-}
 
 struct Press {
   std::string entry;            // the lines of section [1]

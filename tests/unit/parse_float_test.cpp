@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "platform/numbers.h"
@@ -206,6 +207,30 @@ TEST(ParseFloat, SameAnswerWhateverPrecisionTheProcessIsLeftIn) {
   EXPECT_EQ(after, doublePrecisionTowardZero);
 }
 #endif
+
+// A fraction of more than 9028 digits with the largest exponent takes the number below the
+// smallest 80-bit value in two steps of division: zero, keeping its sign.
+TEST(ParseFloat, ScaleBelowTheSmallestValueGivesZero) {
+  const std::u16string tiny = u"0." + std::u16string(4100, u'0') + u"1e-4999";
+  const std::optional<long double> positive = ParseFloat(tiny, u'.');
+  ASSERT_TRUE(positive);
+  EXPECT_EQ(*positive, 0.0L);
+  EXPECT_FALSE(std::signbit(*positive));
+  const std::optional<long double> negative = ParseFloat(u"-" + tiny, u'.');
+  ASSERT_TRUE(negative);
+  EXPECT_EQ(*negative, 0.0L);
+  EXPECT_TRUE(std::signbit(*negative));
+}
+
+// The same two steps of division with a mantissa large enough to survive them: 10^4930 scaled
+// by 10^-9029 is 10^-4099, which the 80-bit format holds.
+TEST(ParseFloat, ScaleInTwoStepsKeepsALargeMantissa) {
+  const std::u16string text =
+      u"1" + std::u16string(900, u'0') + u"." + std::u16string(4030, u'0') + u"e-4999";
+  const std::optional<long double> number = ParseFloat(text, u'.');
+  ASSERT_TRUE(number);
+  EXPECT_NEAR(static_cast<double>(*number / 1e-4099L), 1.0, 1e-12);
+}
 
 }  // namespace
 }  // namespace zix

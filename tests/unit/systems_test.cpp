@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "platform/unique_handle_win32.h"
+#include "windows_host_win32.h"
 #endif
 
 namespace zix {
@@ -113,11 +114,6 @@ bool PrefixKeepsDefaultVersion() {
   }
   const UniqueRegistryKey key(opened);
   return RegQueryValueExW(key.get(), L"Version", nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS;
-}
-
-bool UnderWine() {
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 TEST(SystemsOnWindows, ProbeMatchesTheRawQueries) {
