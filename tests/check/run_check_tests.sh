@@ -9,12 +9,7 @@ ROOT=$(cd "$HERE/../.." && pwd)
 BUILD=${1:-$ROOT/build/native}
 read -r -a CHECK <<< "${ZIX_CHECK_CMD:-$BUILD/zixgame-check}"
 command -v python3 > /dev/null || { echo "python3 is needed to read the JSON"; exit 1; }
-WORK=$(mktemp -d /tmp/zixgame-check-tests.XXXXXX)
-trap 'rm -rf "$WORK"' EXIT
-
-passed=0; failed=0
-pass() { passed=$((passed + 1)); }
-fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+source "$HERE/script_test.sh" "zixgame-check"
 
 # check ARGS...: runs the program; sets out, err and status. Windows programs end lines in CR LF.
 check() {
@@ -316,6 +311,4 @@ else
   fi
 fi
 
-echo
-echo "zixgame-check: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -8,12 +8,7 @@ ROOT=$(cd "$HERE/../.." && pwd)
 BUILD=${1:-$ROOT/build/native}
 CHECK=("$BUILD/zixgame-check")
 command -v chromium > /dev/null || { echo "chromium is needed (Debian package chromium)"; exit 1; }
-WORK=$(mktemp -d /tmp/zixgame-html-test.XXXXXX)
-trap 'rm -rf "$WORK"' EXIT
-
-passed=0; failed=0
-pass() { passed=$((passed + 1)); }
-fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+source "$HERE/script_test.sh" "zixgame-check --html"
 
 # browser ARGS... URL: headless, offline, and with a profile of its own that is thrown away.
 browser() {
@@ -124,6 +119,4 @@ else
   else fail "screenshot $size: $faces button pixels, $client client pixels, press panel $panel / $pressedPanel"; fi
 fi
 
-echo
-echo "zixgame-check --html: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
