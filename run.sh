@@ -22,7 +22,7 @@ fail() { echo "run.sh: $*" >&2; exit 1; }
 lay_out_demo() {
   rm -rf "$DEMO"
   mkdir -p "$DEMO"
-  cp "$WIN64/zixgame.exe" tools/demo/zixgame.ini "$DEMO/"
+  cp "$LAUNCHER/zixgame.exe" tools/demo/zixgame.ini "$DEMO/"
   local kind path target built
   while read -r kind path; do
     case "$kind" in '' | '#'*) continue ;; esac
@@ -104,6 +104,13 @@ take_screenshot() {  # take_screenshot HANDSHAKE_FOLDER
 }
 
 ensure_packages || fail "cannot install the build dependencies"
+with_i386 "$@"
+# The shipped launcher is the i686 one; the x86_64 one stands in where no 32-bit program runs.
+if [ "$ZIX_I386" = none ]; then
+  LAUNCHER=$WIN64; echo "the demo shows the x86_64 launcher, $LAUNCHER/zixgame.exe"
+else
+  LAUNCHER=$WIN32; echo "the demo shows the shipped i686 launcher, $LAUNCHER/zixgame.exe"
+fi
 # Only the programs the demo needs: the tests have their own command, ./test.sh.
 ZIX_TARGETS="zixgame demogame demo_driver" configure_build "$WIN64" x86_64 || fail "the x86_64 build failed"
 ZIX_TARGETS="zixgame demogame" configure_build "$WIN32" i686 || fail "the i686 build failed"

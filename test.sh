@@ -16,11 +16,8 @@ step() {  # step NAME COMMAND...: run one suite and count it
 
 ensure_packages || { echo "cannot install the build dependencies"; exit 1; }
 ensure_locales || echo "cannot generate the locales ${WINE_LOCALES[*]}: the runs in them will fail"
-wine32=1
-if ! ensure_wine32 || ! have_wine32; then
-  wine32=0
-  echo "32-bit Wine (wine32:i386) cannot be installed here: the runs of the i686 programs are left out"
-fi
+with_i386 "$@"
+i686=1; [ "$ZIX_I386" = none ] && i686=0
 
 step "src folder order" python3 scripts/check_rooms.py
 step "build native" build_native
@@ -48,6 +45,14 @@ in_locale() {  # in_locale LOCALE COMMAND...: fails at once where the locale was
   shift; "$@"
 }
 
+# A suite renamed or removed must fail the runs that choose it by name, not drop out of them.
+filter_naming_no_test_fails() {
+  local output
+  output=$(bash tests/e2e/run_e2e.sh build/win64 --gtest_filter='SuiteMachine*:NoSuchSuite.*' 2>&1) &&
+    { echo "the run passed: $output"; return 1; }
+  grep -q "NoSuchSuite" <<< "$output" || { echo "the run failed otherwise: $output"; return 1; }
+}
+
 # Where the outcome depends on the kind of Windows: the executable chosen, the 32-bit message, the
 # fatal box's address, the checker's imagined system; and on the code page or decimal separator:
 # files without a mark, Chinese names, bounds with "," and ".".
@@ -57,7 +62,7 @@ locale_tests+=':*HostileSettings.EndsAsStated/RandomBytes*:*HostileSettings.Ends
 
 # These runs wait more than they compute and bound their waits generously, so they go on beside
 # the native tests; the main prefix's runs, tooltip timings among them, come after them alone.
-if [ "$wine32" = 1 ]; then
+if [ "$i686" = 1 ]; then
   # Each names the machine its prefix must give; the suite's SuiteMachine test holds it to that.
   wine_job win32 win32 "" env ZIX_E2E_WINDOWS=32 \
     bash tests/e2e/run_e2e.sh build/win32 --gtest_filter="$system_tests"
@@ -80,15 +85,23 @@ step "zixgame-check --html (Chromium)" bash tests/check/run_html_test.sh build/n
 start_wine
 trap stop_wine EXIT
 step "unit tests (Wine, x86_64)" wine build/win64/unit_tests.exe --gtest_brief=1
-[ "$wine32" = 1 ] && step "unit tests (Wine, i686, 64-bit Windows)" wine build/win32/unit_tests.exe --gtest_brief=1
+[ "$i686" = 1 ] && step "unit tests (Wine, i686, 64-bit Windows)" wine build/win32/unit_tests.exe --gtest_brief=1
 export ZIX_E2E_WINDOWS=64
-step "e2e (x86_64, 64-bit Windows)" bash tests/e2e/run_e2e.sh build/win64
-[ "$wine32" = 1 ] && step "e2e (i686, 64-bit Windows)" bash tests/e2e/run_e2e.sh build/win32
+# The shipped program is the i686 one, and the whole suite runs on it; the x86_64 build has the
+# launch outcomes, unless no i686 program can run here.
+if [ "$i686" = 1 ]; then
+  step "e2e (x86_64, 64-bit Windows, launch outcomes)" bash tests/e2e/run_e2e.sh build/win64 \
+    --gtest_filter='SuiteMachine*:*GameLaunch*:*SingleEntry*'
+  step "e2e (i686, 64-bit Windows)" bash tests/e2e/run_e2e.sh build/win32
+else
+  step "e2e (x86_64, 64-bit Windows)" bash tests/e2e/run_e2e.sh build/win64
+fi
+step "e2e: a filter that names no test fails" filter_naming_no_test_fails
 unset ZIX_E2E_WINDOWS
 step "release package" bash tests/check/run_release_test.sh
 stop_wine; trap - EXIT
 
-if [ "$wine32" = 1 ]; then
+if [ "$i686" = 1 ]; then
   step "e2e (i686, 32-bit Windows)" job_result "$win32_job" "$wine_logs/win32.log"
   step "e2e (i686, 64-bit Windows, zh_CN)" job_result "$zh_job" "$wine_logs/zh_CN.log"
   step "e2e (i686, 64-bit Windows, de_DE)" job_result "$de_job" "$wine_logs/de_DE.log"

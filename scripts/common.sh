@@ -61,8 +61,19 @@ ensure_locales() {
   as_root locale-gen > /dev/null
 }
 
-# True when the i686 programs can run here.
-have_wine32() { [ -x /usr/lib/wine/wine ]; }
+# Wine's two loaders. Each hands a program of the other kind to the other one.
+WINE32_LOADER=/usr/lib/wine/wine
+WINE64_LOADER=/usr/lib/wine/wine64
+
+# True when 32-bit Wine is installed, whether or not this kernel can run it.
+have_wine32() { [ -e "$WINE32_LOADER" ]; }
+
+# True when a 32-bit Linux program starts here, decided by starting one: the 32-bit Wine loader,
+# which prints its version without a prefix or a wineserver. A kernel without ia32 emulation
+# refuses it ("Exec format error"); an emulator that spins is cut short.
+runs_i386_programs() { have_wine32 && timeout 60 "$WINE32_LOADER" --version > /dev/null 2>&1; }
+
+source "$ROOT/scripts/i386.sh"
 
 # configure_build DIR FLAVOUR [cmake options...]: the one way a build folder is made. Configures
 # DIR once for FLAVOUR (native, asan, fuzz, coverage, i686, x86_64), warnings as errors, then
@@ -106,6 +117,12 @@ start_wine() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko installer dialogs
   if [ "$kind" = win32 ]; then export WINEARCH=win32; else unset WINEARCH; fi
+  # wine, wineboot and winepath start through the loader of the prefix's kind: the 64-bit one
+  # hands a 32-bit program to the 32-bit one, and starts a 64-bit program where this kernel runs
+  # no 32-bit program at all.
+  export WINELOADER=$WINE64_LOADER
+  [ "$kind" = win32 ] && WINELOADER=$WINE32_LOADER
+  case ":$PATH:" in *":$ROOT/scripts/wine:"*) ;; *) export PATH="$ROOT/scripts/wine:$PATH" ;; esac
   [ -n "$locale" ] && export LC_ALL=$locale LANG=$locale
   export WINEPREFIX=${ZIX_WINEPREFIX:-$(mktemp -d /tmp/zixgame-wine.XXXXXX)}
   ZIX_OWN_PREFIX=1; [ -n "${ZIX_WINEPREFIX:-}" ] && ZIX_OWN_PREFIX=0

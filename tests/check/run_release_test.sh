@@ -15,6 +15,7 @@ passed=0; failed=0
 pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 
+with_i386 "$@"
 own_wine=0
 if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
   start_wine
@@ -49,9 +50,9 @@ for arch in i686 x86_64; do
 done
 
 flavour=win32
-if ! have_wine32; then
+if [ "$ZIX_I386" = none ]; then
   flavour=win64
-  echo "32-bit Wine is missing here: the x86_64 package runs in place of the shipped i686 one"
+  echo "no i686 program runs here: the x86_64 package runs in place of the shipped i686 one"
 fi
 echo "== running from the unpacked $flavour package"
 folder="$WORK/unpacked"
@@ -74,9 +75,8 @@ if unzip -q "dist/zixgame-$version-$flavour.zip" -d "$folder"; then
     sleep 0.2
   done
   if [ -n "$shown" ]; then pass; else fail "the launcher showed no window"; fi
-  # Without /f, taskkill asks the window to close, as its close button would. "wine" starts the
-  # 32-bit taskkill where 32-bit Wine is installed, which sees only 32-bit processes: the
-  # launcher of the package that runs here is one whenever that Wine is there.
+  # Without /f, taskkill asks the window to close, as its close button would. In the 64-bit
+  # prefix it is the 64-bit taskkill, which sees the 32-bit launcher too.
   wine taskkill /im zixgame.exe > /dev/null 2>&1
   for _ in $(seq 50); do kill -0 "$launcher" 2> /dev/null || break; sleep 0.2; done
   if kill -0 "$launcher" 2> /dev/null; then

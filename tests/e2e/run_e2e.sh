@@ -20,6 +20,32 @@ if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
   exit 1
 fi
 
+# Each pattern a --gtest_filter chooses tests by must match one of the suite's tests: a run that
+# names suites fails when one of them was renamed or removed, instead of leaving it out unseen.
+unmatched_patterns() {  # unmatched_patterns FILTER: the patterns before its first '-'
+  local names pattern name
+  names=$(timeout 120 wine "$build/e2e_tests.exe" --gtest_list_tests | tr -d '\r' |
+          awk '/^[^ ]/ { suite = $1 } /^  [^ ]/ { print suite $1 }')
+  [ -n "$names" ] || { echo "(the suite listed no tests)"; return; }
+  IFS=: read -r -a patterns <<< "${1%%-*}"
+  for pattern in "${patterns[@]}"; do
+    while read -r name; do
+      # shellcheck disable=SC2053  # the pattern is a glob, as GoogleTest reads it
+      [[ $name == $pattern ]] && continue 2
+    done <<< "$names"
+    echo "$pattern"
+  done
+}
+for argument in "$@"; do
+  case $argument in --gtest_filter=*)
+    unmatched=$(unmatched_patterns "${argument#--gtest_filter=}")
+    if [ -n "$unmatched" ]; then
+      echo "run_e2e: no test of the suite matches:" $unmatched >&2
+      exit 1
+    fi ;;
+  esac
+done
+
 # The suite bounds each of its own waits; this bounds the whole run should Wine itself stall.
 start=$(date +%s)
 timeout --kill-after=10 "${ZIX_E2E_TIMEOUT:-600}" wine "$build/e2e_tests.exe" --gtest_brief=1 "$@"
