@@ -41,10 +41,11 @@ for arch in i686 x86_64; do
   want=pei-i386; [ "$arch" = x86_64 ] && want=pei-x86-64
   if [ "$format" = "$want" ]; then pass; else fail "$zip: zixgame.exe is $format, not $want"; fi
   # Every library named here is loaded before the window shows; the shell's is loaded at the
-  # first press instead, and nothing beyond these may creep in unnoticed.
+  # first press instead, and nothing beyond these may creep in unnoticed. ADVAPI32 seeds the
+  # stack guard from the crypto API; OLE loads it anyway.
   imports=$("$arch-w64-mingw32-objdump" -p "$WORK/probe.exe" | sed -n 's/.*DLL Name: //p' |
             tr '[:lower:]' '[:upper:]' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')
-  if [ "$imports" = "GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL USER32.DLL" ]; then pass
+  if [ "$imports" = "ADVAPI32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL USER32.DLL" ]; then pass
   else fail "$zip: zixgame.exe imports [$imports]"; fi
 done
 
