@@ -29,6 +29,7 @@ step "build asan" with_targets unit_tests build_asan
 step "build fuzz" build_fuzz
 step "build win32" build_win32
 step "build win64" build_win64
+step "XP imports (i686)" bash tests/compat/run_xp_imports_test.sh build/win32
 
 # Each run of a Windows suite in a prefix of its own, on a display of its own, in the background;
 # its output is kept in a log and shown when its step is reported.
