@@ -88,6 +88,7 @@ step "e2e (x86_64, 64-bit Windows)" bash tests/e2e/run_e2e.sh build/win64
 unset ZIX_E2E_WINDOWS
 step "release package" bash tests/check/run_release_test.sh
 stop_wine; trap - EXIT
+step "release built twice, byte for byte" bash tests/check/run_reproducible_test.sh
 
 if [ "$wine32" = 1 ]; then
   step "e2e (i686, 32-bit Windows)" job_result "$win32_job" "$wine_logs/win32.log"
