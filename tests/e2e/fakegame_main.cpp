@@ -1,7 +1,8 @@
 // A stand-in game: appends how it was started to the file named by ZIX_FAKEGAME_RECORD and
 // exits. Given --load-libraries NAME..., it first asks for each DLL by name, as a game asks for
-// its own, and records where each came from. It is a GUI program without windows so that starting it opens no console, and it
-// never writes beside itself: the launcher's folder must stay untouched.
+// its own, and records where each came from. It is a GUI program without windows so that
+// starting it opens no console, and it never writes beside itself: the launcher's folder must
+// stay untouched.
 
 #include <windows.h>
 #include <shellapi.h>
