@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Builds the shipped programs and packs dist/zixgame-<version>-win32.zip: the 32-bit
-# zixgame.exe and zixgame-check.exe, a sample zixgame.ini, the user guide and its examples.
+# zixgame.exe and zixgame-check.exe, a sample zixgame.ini, the user guide and its examples, and
+# SHA256SUMS for all of them; prints the zip's own SHA-256 last. The same sources give the same
+# zip, byte for byte, whichever folder they are built in.
 #   ./release.sh                 build/win32 (i686), the package users get
 #   ZIX_RELEASE_ARCH=x86_64 ./release.sh
 #                                dist/zixgame-<version>-win64.zip from build/win64, the same
 #                                package for a 64-bit-only Wine, which cannot run i686 programs
 #   ZIX_BUILD_DIR=DIR            build in DIR instead of build/win32 or build/win64
+#   SOURCE_DATE_EPOCH=SECONDS    the time the package carries, for sources outside git; by
+#                                default the time of the last commit
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 cd "$ROOT"
@@ -19,6 +23,12 @@ esac
 build=${ZIX_BUILD_DIR:-build/$flavour}
 version=$(sed -n -E 's/^project\(zixgame VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "release.sh: no version in CMakeLists.txt" >&2; exit 1; }
+
+# The one time that stands in the package: in the programs' headers (binutils takes it from
+# SOURCE_DATE_EPOCH, at the link and again at the strip below, which writes the header anew)
+# and on every file of the zip.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
+export SOURCE_DATE_EPOCH
 
 ensure_packages
 ZIX_TARGETS="zixgame zixgame-check" configure_build "$build" "$arch"
@@ -36,10 +46,15 @@ cp docs/examples/basic.ini "$stage/zixgame.ini"
 cp docs/guide.md "$stage/guide.md"
 cp docs/examples/*.ini "$stage/examples/"
 
+# Checkable where the zip is unpacked: sha256sum -c SHA256SUMS, or certutil -hashfile on Windows.
+listing() { (cd "$stage" && find . -type f | LC_ALL=C sort | sed 's|^\./||'); }
+sums=$(cd "$stage" && listing | xargs sha256sum --)
+printf '%s\n' "$sums" > "$stage/SHA256SUMS"
+
 # The same sources give the same zip: fixed times, fixed order, no extra attributes.
-stamp=$(git log -1 --format=%ct 2>/dev/null || echo 0)
-find "$stage" -exec touch -h -d "@$stamp" {} +
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 mkdir -p dist
 rm -f "dist/$name.zip"
-(cd "$stage" && find . -type f | LC_ALL=C sort | sed 's|^\./||' | TZ=UTC zip -q -X -@ "$ROOT/dist/$name.zip")
+(cd "$stage" && listing | TZ=UTC zip -q -X -@ "$ROOT/dist/$name.zip")
 echo "dist/$name.zip"
+echo "SHA-256 $(sha256sum "dist/$name.zip" | cut -d' ' -f1)"

@@ -26,6 +26,7 @@ step "build asan" with_targets unit_tests build_asan
 step "build fuzz" build_fuzz
 step "build win32" build_win32
 step "build win64" build_win64
+step "XP imports (i686)" bash tests/compat/run_xp_imports_test.sh build/win32
 
 # Each run of a Windows suite in a prefix of its own, on a display of its own, in the background;
 # its output is kept in a log and shown when its step is reported.
@@ -100,6 +101,7 @@ step "e2e: a filter that names no test fails" filter_naming_no_test_fails
 unset ZIX_E2E_WINDOWS
 step "release package" bash tests/check/run_release_test.sh
 stop_wine; trap - EXIT
+step "release built twice, byte for byte" bash tests/check/run_reproducible_test.sh
 
 if [ "$i686" = 1 ]; then
   step "e2e (i686, 32-bit Windows)" job_result "$win32_job" "$wine_logs/win32.log"

@@ -13,6 +13,14 @@ inline bool UnderWine() {
   return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
+// A helper program built beside the test program that runs.
+inline std::wstring BesideThisProgram(const wchar_t* fileName) {
+  wchar_t own[MAX_PATH + 1] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, own, MAX_PATH + 1);
+  const std::wstring path(own, length);
+  return path.substr(0, path.find_last_of(L'\\') + 1) + fileName;
+}
+
 // The system's words for an error as the launcher's messages carry them: in the languages the
 // launcher asks for, without the trailing blanks and full stops it strips.
 inline std::u16string SystemText(DWORD code) {

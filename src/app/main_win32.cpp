@@ -8,9 +8,13 @@
 #include "app/error_report_win32.h"
 #include "app/frame_input_win32.h"
 #include "launcher/frmmain_win32.h"
+#include "platform/dll_search_win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace zix;
+  // Before OLE, the common controls or the shell load anything by name. Where the system cannot
+  // restrict the search the launcher runs on as before: there is nothing better to do.
+  static_cast<void>(RestrictDllSearch());
   // The previous filter is the C runtime's, which would only turn faults into C signals.
   static_cast<void>(SetUnhandledExceptionFilter(&ProcessorFaultFilter));
 

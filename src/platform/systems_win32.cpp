@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/entry_point_win32.h"
 #include "platform/systems.h"
 
 namespace zix {
@@ -7,13 +8,6 @@ namespace {
 
 using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE process, PBOOL wow64);
 using GetNativeSystemInfoFunction = void(WINAPI*)(LPSYSTEM_INFO info);
-
-// GetProcAddress hands out one generic type; going through void(*)() says the conversion to
-// the real signature is meant.
-template <typename Function>
-Function EntryPoint(HMODULE module, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 constexpr bool kProcessIs64Bit = sizeof(void*) == 8;
 

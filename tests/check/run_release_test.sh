@@ -25,7 +25,7 @@ WORK=$(mktemp -d /tmp/zixgame-release-test.XXXXXX)
 trap 'rm -rf "$WORK"; [ "$own_wine" = 1 ] && stop_wine' EXIT
 
 version=$(sed -n -E 's/^project\(zixgame VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
-expected_files="examples/basic.ini examples/big-grid.ini examples/single-game.ini examples/version-bounds.ini examples/working-folder.ini examples/x64-fallback.ini guide.md zixgame-check.exe zixgame.exe zixgame.ini"
+expected_files="SHA256SUMS examples/basic.ini examples/big-grid.ini examples/single-game.ini examples/version-bounds.ini examples/working-folder.ini examples/x64-fallback.ini guide.md zixgame-check.exe zixgame.exe zixgame.ini"
 
 echo "== packing"
 for arch in i686 x86_64; do
@@ -38,14 +38,23 @@ for arch in i686 x86_64; do
   fi
   listed=$(unzip -Z1 "$zip" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')
   if [ "$listed" = "$expected_files" ]; then pass; else fail "$zip holds [$listed]"; fi
+  # SHA256SUMS names every other file of the zip, each with its true sum; release.sh's last
+  # line is the zip's own.
+  rm -rf "$WORK/sums" && unzip -q "$zip" -d "$WORK/sums"
+  summed=$(cut -d' ' -f3- "$WORK/sums/SHA256SUMS" | tr '\n' ' ' | sed 's/ $//')
+  if [ "$summed" = "${expected_files#SHA256SUMS }" ] && (cd "$WORK/sums" && sha256sum -c --quiet SHA256SUMS); then pass
+  else fail "$zip: SHA256SUMS does not hold for [$summed]"; fi
+  if [ "$(tail -1 "$WORK/release.log")" = "SHA-256 $(sha256sum "$zip" | cut -d' ' -f1)" ]; then pass
+  else fail "release.sh ended with [$(tail -1 "$WORK/release.log")], not the zip's SHA-256"; fi
   format=$(unzip -p "$zip" zixgame.exe > "$WORK/probe.exe" && "$arch-w64-mingw32-objdump" -f "$WORK/probe.exe" | sed -n 's/.*file format //p')
   want=pei-i386; [ "$arch" = x86_64 ] && want=pei-x86-64
   if [ "$format" = "$want" ]; then pass; else fail "$zip: zixgame.exe is $format, not $want"; fi
   # Every library named here is loaded before the window shows; the shell's is loaded at the
-  # first press instead, and nothing beyond these may creep in unnoticed.
+  # first press instead, and nothing beyond these may creep in unnoticed. ADVAPI32 seeds the
+  # stack guard from the crypto API; OLE loads it anyway.
   imports=$("$arch-w64-mingw32-objdump" -p "$WORK/probe.exe" | sed -n 's/.*DLL Name: //p' |
             tr '[:lower:]' '[:upper:]' | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')
-  if [ "$imports" = "GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL USER32.DLL" ]; then pass
+  if [ "$imports" = "ADVAPI32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL USER32.DLL" ]; then pass
   else fail "$zip: zixgame.exe imports [$imports]"; fi
 done
 

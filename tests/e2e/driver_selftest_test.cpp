@@ -62,7 +62,7 @@ TEST_P(RecordRoundTrip, DecodesWhatWasEncoded) {
 INSTANTIATE_TEST_SUITE_P(
     Records, RecordRoundTrip,
     ::testing::Values(
-        RecordCase{"plain", {u"\"C:\\a\\g.exe\" -x", u"C:\\a", u"C:\\a\\g.exe"}},
+        RecordCase{"plain", {u"\"C:\\a\\g.exe\" -x", u"C:\\a", u"C:\\a\\g.exe", u"C:\\a\\x.dll\nerror 126\n"}},
         RecordCase{"empty", {u"", u"", u""}},
         RecordCase{"separators", {u"a\tb\nc\rd", u"%41%", u"100% sure\x01"}},
         RecordCase{"chinese", {u"\"C:\\游戏 目录\\游戏.exe\" --名字 \"带 空格\"", u"C:\\游戏 目录",

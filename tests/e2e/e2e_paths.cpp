@@ -31,6 +31,8 @@ std::u16string LauncherProgramPath() { return ProgramPath(L"ZIX_LAUNCHER_EXE", u
 
 std::u16string FakeGameProgramPath() { return ProgramPath(L"ZIX_FAKEGAME_EXE", u"fakegame.exe"); }
 
+std::u16string PlantedLibraryPath() { return ProgramPath(L"ZIX_PLANTED_DLL", u"planted_library.dll"); }
+
 std::u16string CheckProgramPath() { return ProgramPath(L"ZIX_CHECK_EXE", u"zixgame-check.exe"); }
 
 std::u16string SuiteFolder() { return OwnFolder(); }

@@ -1,8 +1,11 @@
 // A stand-in game: appends how it was started to the file named by ZIX_FAKEGAME_RECORD and
-// exits. It is a GUI program without windows so that starting it opens no console, and it
-// never writes beside itself: the launcher's folder must stay untouched.
+// exits. Given --load-libraries NAME..., it first asks for each DLL by name, as a game asks for
+// its own, and records where each came from. It is a GUI program without windows so that
+// starting it opens no console, and it never writes beside itself: the launcher's folder must
+// stay untouched.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -34,6 +37,24 @@ std::wstring OwnPath() {
   return GrownText([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }
 
+std::wstring LoadedFile(HMODULE module) {
+  return GrownText([module](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(module, buffer, size); });
+}
+
+std::wstring LoadNamedLibraries() {
+  int count = 0;
+  const zix::UniqueLocalMemory memory(CommandLineToArgvW(GetCommandLineW(), &count));
+  const auto* const args = static_cast<const LPWSTR*>(memory.get());
+  std::wstring loaded;
+  if (args == nullptr || count < 2 || std::wstring(args[1]) != L"--load-libraries") return loaded;
+  for (int i = 2; i < count; ++i) {
+    // Never freed: the game ends at once.
+    const HMODULE module = LoadLibraryW(args[i]);
+    loaded += (module != nullptr ? LoadedFile(module) : L"error " + std::to_wstring(GetLastError())) + L"\n";
+  }
+  return loaded;
+}
+
 // Two starts of the same game may append at once; appends are whole records, and a file
 // another start has open at that instant is tried again for a while.
 bool AppendRecord(const std::wstring& recordPath, const std::string& line) {
@@ -62,5 +83,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   record.commandLine = FromWide(GetCommandLineW());
   record.workingFolder = FromWide(CurrentFolder());
   record.programPath = FromWide(OwnPath());
+  record.libraries = FromWide(LoadNamedLibraries());
   return AppendRecord(recordPath, zix::e2e::EncodeRecord(record)) ? kRecorded : kWriteFailed;
 }

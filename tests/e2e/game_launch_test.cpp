@@ -28,6 +28,9 @@ struct Outcome {
   std::u16string workingFolder = {};  // relative to the launcher folder ("" is the folder itself)
   std::u16string params = {};
   std::u16string message = {};
+  // The DLLs the game loads by name (its parameters name them), each from where it lies,
+  // relative to the launcher folder.
+  std::vector<std::u16string> libraries = {};
 };
 
 struct LaunchCase {
@@ -35,6 +38,7 @@ struct LaunchCase {
   std::optional<std::string> entry = std::nullopt;  // the lines of section [1]; nothing: no such section
   std::vector<std::u16string> games = {};    // fake games placed, relative to the launcher folder
   std::vector<std::u16string> folders = {};  // folders made, relative to the launcher folder
+  std::vector<std::u16string> libraries = {};  // DLLs planted, relative to the launcher folder
   Outcome on64 = {};
   std::optional<Outcome> on32 = std::nullopt;  // nothing: as on 64-bit Windows
 };
@@ -61,6 +65,7 @@ TEST_P(GameLaunch, StartsTheRightGameOrSaysWhyNot) {
   ASSERT_TRUE(folder_.WriteSettings(TwoEntrySettings(c.entry)));
   for (const std::u16string& game : c.games) ASSERT_TRUE(folder_.AddFakeGame(game));
   for (const std::u16string& folder : c.folders) ASSERT_TRUE(folder_.AddFolder(folder));
+  for (const std::u16string& library : c.libraries) ASSERT_TRUE(folder_.AddPlantedLibrary(library));
   ASSERT_TRUE(Start());
   HWND main = WaitForMainWindow();
   ASSERT_TRUE(main);
@@ -77,6 +82,9 @@ TEST_P(GameLaunch, StartsTheRightGameOrSaysWhyNot) {
     const std::u16string named = folder_.Path() + (expected.startedAs.empty() ? expected.started : expected.startedAs);
     EXPECT_EQ(game.commandLine, ExpectedCommandLine(named, expected.params))
         << "command line " << ToUtf8(game.commandLine);
+    std::u16string libraries;
+    for (const std::u16string& library : expected.libraries) libraries += FullPath(folder_.Path() + library) + u"\n";
+    EXPECT_EQ(game.libraries, libraries) << "the game's own DLLs came from " << ToUtf8(game.libraries);
     EXPECT_TRUE(VisibleMessageBoxes(Launcher().Id()).empty()) << "a start shows no message";
   } else {
     const std::optional<MessageBoxFacts> box = WaitForBox();
@@ -139,6 +147,15 @@ INSTANTIATE_TEST_SUITE_P(
                    .on64 = {.message = kGameFileMissing}},
         LaunchCase{.name = "FolderIsNoGame", .entry = "exe=game.exe\r\n", .folders = {u"game.exe"},
                    .on64 = {.message = kGameFileMissing}},
+        // The launcher keeps DLLs asked for by name to the system folder; the game it starts
+        // still finds its own beside itself and in its working folder.
+        LaunchCase{.name = "GameFindsItsOwnLibraries",
+                   .entry = "exe=game\\bin\\fake.exe\r\ncurDir=game\\data\r\nParam=--load-libraries gamepart.dll gamedata.dll\r\n",
+                   .games = {u"game\\bin\\fake.exe"},
+                   .libraries = {u"game\\bin\\gamepart.dll", u"game\\data\\gamedata.dll"},
+                   .on64 = {.started = u"game\\bin\\fake.exe", .workingFolder = u"game\\data",
+                            .params = u"--load-libraries gamepart.dll gamedata.dll",
+                            .libraries = {u"game\\bin\\gamepart.dll", u"game\\data\\gamedata.dll"}}},
         LaunchCase{.name = "KeysMatchWithoutCase", .entry = "EXE=fake.exe\r\nparam=-lower\r\n",
                    .games = {u"fake.exe"}, .on64 = {.started = u"fake.exe", .params = u"-lower"}}),
     [](const auto& info) { return std::string(info.param.name); });

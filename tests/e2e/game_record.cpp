@@ -68,6 +68,8 @@ std::string EncodeRecord(const GameRecord& record) {
   AppendEscaped(line, record.workingFolder);
   line += '\t';
   AppendEscaped(line, record.programPath);
+  line += '\t';
+  AppendEscaped(line, record.libraries);
   line += '\n';
   return line;
 }
@@ -80,10 +82,11 @@ std::vector<GameRecord> DecodeRecords(std::string_view bytes) {
     if (end == std::string_view::npos) return records;
     const std::vector<std::string_view> fields = SplitTabs(bytes.substr(start, end - start));
     GameRecord record;
-    if (fields.size() == 3) {
+    if (fields.size() == 4) {
       record.commandLine = Unescape(fields[0]);
       record.workingFolder = Unescape(fields[1]);
       record.programPath = Unescape(fields[2]);
+      record.libraries = Unescape(fields[3]);
     } else {
       record.commandLine = FromUtf8(bytes.substr(start, end - start));
     }

@@ -85,11 +85,18 @@ bool LauncherFolder::WriteSettings(std::string_view bytes) {
   return WriteFileBytes(path_ + u"zixgame.ini", bytes);
 }
 
-bool LauncherFolder::AddFakeGame(std::u16string_view relativePath) {
-  const std::u16string source = FakeGameProgramPath();
+bool LauncherFolder::AddCopyOf(const std::u16string& source, std::u16string_view relativePath) {
   const std::u16string target = path_ + std::u16string(relativePath);
   return !source.empty() && MakeFolders(FolderOf(target)) &&
          CopyFileW(ToWide(source).c_str(), ToWide(target).c_str(), TRUE);
+}
+
+bool LauncherFolder::AddFakeGame(std::u16string_view relativePath) {
+  return AddCopyOf(FakeGameProgramPath(), relativePath);
+}
+
+bool LauncherFolder::AddPlantedLibrary(std::u16string_view relativePath) {
+  return AddCopyOf(PlantedLibraryPath(), relativePath);
 }
 
 bool LauncherFolder::AddFile(std::u16string_view relativePath, std::string_view bytes) {

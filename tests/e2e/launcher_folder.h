@@ -27,10 +27,13 @@ class LauncherFolder {
   bool WriteSettings(std::string_view bytes);
   // Paths are relative to the launcher folder and may climb out of it with "..\".
   bool AddFakeGame(std::u16string_view relativePath);
+  bool AddPlantedLibrary(std::u16string_view relativePath);
   bool AddFile(std::u16string_view relativePath, std::string_view bytes);
   bool AddFolder(std::u16string_view relativePath);
 
  private:
+  bool AddCopyOf(const std::u16string& source, std::u16string_view relativePath);
+
   std::u16string root_;
   std::u16string path_;
   std::u16string launcherPath_;

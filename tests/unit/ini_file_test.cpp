@@ -205,12 +205,7 @@ TEST(FileLayerTest, AnOpenErrorReachesTheCaller) {
 #ifdef _WIN32
 std::u16string Widened(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
-std::wstring HelperPath() {
-  wchar_t own[MAX_PATH + 1] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, own, MAX_PATH + 1);
-  std::wstring folder(own, length);
-  return folder.substr(0, folder.find_last_of(L'\\') + 1) + L"hold_file_open.exe";
-}
+std::wstring HelperPath() { return BesideThisProgram(L"hold_file_open.exe"); }
 
 TEST(HeldFileTest, AFileAnotherProgramWritesRaisesOpenErrorWithThePathAndTheReason) {
   const IniFolder folder;

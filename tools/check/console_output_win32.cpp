@@ -49,7 +49,7 @@ bool WriteStandardOutputBytes(std::string_view bytes) {
 NewFileResult WriteNewFile(std::u16string_view path, std::string_view bytes) {
   if (path.find(u'\0') != std::u16string_view::npos) return NewFileResult::Failed;
   const std::wstring name(path.begin(), path.end());
-  UniqueFileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+  UniqueFileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     const DWORD error = GetLastError();
@@ -60,10 +60,11 @@ NewFileResult WriteNewFile(std::u16string_view path, std::string_view bytes) {
   const bool whole = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
                                &written, nullptr) &&
                      written == bytes.size();
-  if (whole) return file.close() ? NewFileResult::Written : NewFileResult::Failed;
-  // A half-written settings file would mislead the launcher.
-  FILE_DISPOSITION_INFO dispose{TRUE};
-  SetFileInformationByHandle(file.get(), FileDispositionInfo, &dispose, sizeof dispose);
+  if (file.close() && whole) return NewFileResult::Written;
+  // A half-written settings file would mislead the launcher. Removed by name, as Windows XP
+  // allows: nobody else could open the file while it was held without sharing. The failure is
+  // reported either way, and nothing better can be done when even the removal fails.
+  static_cast<void>(DeleteFileW(name.c_str()));
   return NewFileResult::Failed;
 }
 

@@ -19,6 +19,10 @@
 #include "platform/text_codec.h"
 #include "settings/launcher_keys.h"
 
+#ifdef _WIN32
+#include "platform/dll_search_win32.h"
+#endif
+
 namespace {
 
 using namespace zix;
@@ -131,6 +135,9 @@ int Guarded(const std::vector<std::u16string>& args) {
 
 #ifdef _WIN32
 int wmain(int argc, wchar_t** argv) {
+  // The checker is run from the same folders as the launcher, and the same planted DLLs lie
+  // in wait there; where the system cannot restrict the search it runs on as before.
+  static_cast<void>(RestrictDllSearch());
   std::vector<std::u16string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i], argv[i] + std::wcslen(argv[i]));
   return Guarded(args);
