@@ -60,10 +60,11 @@ NewFileResult WriteNewFile(std::u16string_view path, std::string_view bytes) {
   const bool whole = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
                                &written, nullptr) &&
                      written == bytes.size();
-  if (whole) return file.close() ? NewFileResult::Written : NewFileResult::Failed;
-  // A half-written settings file would mislead the launcher.
-  FILE_DISPOSITION_INFO dispose{TRUE};
-  SetFileInformationByHandle(file.get(), FileDispositionInfo, &dispose, sizeof dispose);
+  if (whole && file.close()) return NewFileResult::Written;
+  // A half-written settings file would mislead the launcher. Removed by name once closed,
+  // since Windows XP, where this program runs too, cannot mark an open file for deletion.
+  (void)file.close();  // closed already when the close itself failed
+  (void)DeleteFileW(name.c_str());  // what cannot be removed, the error below covers as well
   return NewFileResult::Failed;
 }
 
