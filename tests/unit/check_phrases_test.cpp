@@ -119,14 +119,15 @@ TEST(CheckStartMode, ExplorerOnlyWithAConsoleOfItsOwnOnBothEnds) {
     StartMode expected;
     const char* what;
   } cases[] = {
-      {{true, true, 1}, StartMode::Explorer, "double-click or drop: its own console"},
-      {{true, true, 2}, StartMode::Terminal, "from cmd.exe, which shares its console"},
-      {{true, true, 3}, StartMode::Terminal, "from a batch file in cmd.exe"},
-      {{false, true, 1}, StartMode::Terminal, "input redirected"},
-      {{true, false, 1}, StartMode::Terminal, "output redirected"},
-      {{false, false, 1}, StartMode::Terminal, "both redirected"},
-      {{false, false, 0}, StartMode::Terminal, "no console at all, or not Windows"},
-      {{true, true, 0}, StartMode::Terminal, "the console cannot tell who shares it"},
+      {{true, true, 1, true}, StartMode::Explorer, "double-click or drop: its own console"},
+      {{true, true, 2, true}, StartMode::Terminal, "from cmd.exe, which shares its console"},
+      {{true, true, 3, true}, StartMode::Terminal, "from a batch file in cmd.exe"},
+      {{false, true, 1, true}, StartMode::Terminal, "input redirected"},
+      {{true, false, 1, true}, StartMode::Terminal, "output redirected"},
+      {{false, false, 1, true}, StartMode::Terminal, "both redirected"},
+      {{true, true, 1, false}, StartMode::Terminal, "a terminal's console without a window"},
+      {{false, false, 0, false}, StartMode::Terminal, "no console at all, or not Windows"},
+      {{true, true, 0, true}, StartMode::Terminal, "the console cannot tell who shares it"},
   };
   for (const auto& c : cases) EXPECT_EQ(DecideStartMode(c.facts), c.expected) << c.what;
 }

@@ -26,6 +26,7 @@ ConsoleFacts QueryConsoleFacts() {
   // Room for two is enough to tell "this program alone" from "shared".
   DWORD processes[2] = {};
   facts.processesOnConsole = GetConsoleProcessList(processes, 2);
+  facts.consoleHasWindow = GetConsoleWindow() != nullptr;
   return facts;
 }
 

@@ -4,8 +4,9 @@ namespace zix::check {
 
 StartMode DecideStartMode(const ConsoleFacts& facts) {
   const bool ownConsole = facts.processesOnConsole == 1;
-  return facts.inputIsConsole && facts.outputIsConsole && ownConsole ? StartMode::Explorer
-                                                                     : StartMode::Terminal;
+  return facts.inputIsConsole && facts.outputIsConsole && ownConsole && facts.consoleHasWindow
+             ? StartMode::Explorer
+             : StartMode::Terminal;
 }
 
 }  // namespace zix::check

@@ -12,12 +12,14 @@ struct ConsoleFacts {
   bool inputIsConsole = false;   // standard input reads the console's keys
   bool outputIsConsole = false;  // standard output writes onto the console's screen
   uint32_t processesOnConsole = 0;  // this program included; 0 when there is no console
+  bool consoleHasWindow = false;    // a terminal's text-only console (Wine's in a Unix terminal) has none
 };
 
 enum class StartMode { Terminal, Explorer };
 
-// Explorer only where the console belongs to this program alone and neither standard input
-// nor standard output was redirected: a terminal or a script keeps its console attached.
+// Explorer only where the console belongs to this program alone, has a window that goes when
+// the program ends, and neither standard input nor standard output was redirected: a terminal
+// or a script keeps its console attached.
 StartMode DecideStartMode(const ConsoleFacts& facts);
 
 }  // namespace zix::check
