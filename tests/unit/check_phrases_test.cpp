@@ -125,7 +125,7 @@ TEST(CheckStartMode, ExplorerOnlyWithAConsoleOfItsOwnOnBothEnds) {
       {{false, true, 1, true}, StartMode::Terminal, "input redirected"},
       {{true, false, 1, true}, StartMode::Terminal, "output redirected"},
       {{false, false, 1, true}, StartMode::Terminal, "both redirected"},
-      {{true, true, 1, false}, StartMode::Terminal, "a terminal's console without a window"},
+      {{true, true, 1, false}, StartMode::Terminal, "a console nobody sees (CREATE_NO_WINDOW)"},
       {{false, false, 0, false}, StartMode::Terminal, "no console at all, or not Windows"},
       {{true, true, 0, true}, StartMode::Terminal, "the console cannot tell who shares it"},
   };

@@ -49,7 +49,7 @@ constexpr PhraseTexts kTable[] = {
     {AutorunStartsNothing, u"nothing", u"（无）"},
     {AutorunIcon, u", icon {1}", u"，图标 {1}"},
     {AutorunNoIcon, u", no icon", u"，没有图标"},
-    {AutorunLabel, u", label {1}", u"，卷标 {1}"},
+    {AutorunLabel, u", label {1}", u"，卷标{1}"},
 
     {PageFacts, u"window {1}x{2}, client {3}x{4}; imagined: {5}",
      u"窗口 {1}x{2}，客户区 {3}x{4}；假设：{5}"},

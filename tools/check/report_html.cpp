@@ -148,6 +148,8 @@ std::string ReportHtml(const CheckReport& report) {
                             DecimalText(report.client.width), DecimalText(report.client.height),
                             ImaginedText(report.options)})) +
           "</p>\n";
+  if (report.autorun)
+    html += "<p class=\"facts\" id=\"autorun\">" + EscapeMarkup(AutorunText(*report.autorun, language)) + "</p>\n";
   html += "<div class=\"row\">\n<div id=\"window\" style=\"width:" + Px(drawn.outerWidth) + ";height:" +
           Px(drawn.outerHeight) + "\">\n<div id=\"title\" style=\"height:" + Px(drawn.clientTop) +
           ";line-height:" + Px(drawn.clientTop) + "\">" + title + "</div>\n";

@@ -12,7 +12,7 @@ struct ConsoleFacts {
   bool inputIsConsole = false;   // standard input reads the console's keys
   bool outputIsConsole = false;  // standard output writes onto the console's screen
   uint32_t processesOnConsole = 0;  // this program included; 0 when there is no console
-  bool consoleHasWindow = false;    // a terminal's text-only console (Wine's in a Unix terminal) has none
+  bool consoleHasWindow = false;    // none for a console made with CREATE_NO_WINDOW, which nobody sees
 };
 
 enum class StartMode { Terminal, Explorer };
