@@ -21,8 +21,8 @@ std::optional<char16_t> WaitForKey();
 // The folder of zixgame-check itself, with its closing separator.
 std::u16string ProgramFolder();
 
-// The user's temporary folder, with its closing separator.
-std::u16string TemporaryFolder();
+// The user's temporary folder, with its closing separator; none when the system names none.
+std::optional<std::u16string> TemporaryFolder();
 
 // Has the shell open the file in the program that shows its kind (a page: the default
 // browser): none when it did, else the shell's error code.

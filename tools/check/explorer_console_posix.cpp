@@ -14,7 +14,7 @@ std::optional<char16_t> WaitForKey() { return std::nullopt; }
 
 std::u16string ProgramFolder() { return u"./"; }
 
-std::u16string TemporaryFolder() {
+std::optional<std::u16string> TemporaryFolder() {
   const char* folder = std::getenv("TMPDIR");
   std::u16string path = folder && *folder ? FromUtf8(folder) : u"/tmp";
   if (path.back() != u'/') path += u'/';

@@ -50,10 +50,10 @@ std::optional<char16_t> WaitForKey() {
 
 std::u16string ProgramFolder() { return LauncherFolder(); }
 
-std::u16string TemporaryFolder() {
+std::optional<std::u16string> TemporaryFolder() {
   wchar_t buffer[MAX_PATH + 2] = {};
   const DWORD length = GetTempPathW(MAX_PATH + 2, buffer);
-  if (length == 0 || length > MAX_PATH + 1) return u".\\";
+  if (length == 0 || length > MAX_PATH + 1) return std::nullopt;
   return std::u16string(buffer, buffer + length);
 }
 

@@ -41,10 +41,11 @@ bool AskToWriteSettings(const std::u16string& folder, Language language) {
 }
 
 int CheckAndOpenPage(CheckOptions options) {
-  const std::u16string page = TemporaryFolder() + std::u16string(kPageName);
-  if (!options.htmlPath) options.htmlPath = page;
+  // Without a temporary folder the page is left out: the working folder may be the collection.
+  const std::optional<std::u16string> temporary = TemporaryFolder();
+  if (!options.htmlPath && temporary) options.htmlPath = *temporary + std::u16string(kPageName);
   const int status = RunCheck(options);
-  if (status == kExitUsageOrRead) return status;
+  if (status == kExitUsageOrRead || !options.htmlPath) return status;
   const Language language = options.language;
   if (const auto error = OpenWithShell(*options.htmlPath)) {
     // The report is there all the same; only the page stays closed.
