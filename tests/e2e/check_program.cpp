@@ -38,12 +38,6 @@ std::wstring QuoteArgument(std::wstring_view argument) {
   return quoted;
 }
 
-std::wstring CommandLineOf(const std::u16string& program, const std::vector<std::u16string>& args) {
-  std::wstring commandLine = QuoteArgument(ToWide(program));
-  for (const std::u16string& arg : args) commandLine += L" " + QuoteArgument(ToWide(arg));
-  return commandLine;
-}
-
 CheckRun RunCheckProgram(const std::vector<std::u16string>& args, const std::u16string& scratchFolder,
                          DWORD timeoutMs) {
   const std::u16string program = CheckProgramPath();
@@ -67,7 +61,8 @@ CheckRun RunConsoleProgram(const std::u16string& program, const std::vector<std:
       run.failure = "cannot create the output files in " + ToUtf8(scratchFolder);
       return run;
     }
-    std::wstring commandLine = CommandLineOf(program, args);
+    std::wstring commandLine = QuoteArgument(ToWide(program));
+    for (const std::u16string& arg : args) commandLine += L" " + QuoteArgument(ToWide(arg));
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -27,9 +27,6 @@ CheckRun RunCheckProgram(const std::vector<std::u16string>& args, const std::u16
 CheckRun RunConsoleProgram(const std::u16string& program, const std::vector<std::u16string>& args,
                            const std::u16string& scratchFolder, DWORD timeoutMs, DWORD creationFlags);
 
-// The command line of program with args, each quoted.
-std::wstring CommandLineOf(const std::u16string& program, const std::vector<std::u16string>& args);
-
 // One argument as the C runtime's command-line parser will split it back out.
 std::wstring QuoteArgument(std::wstring_view argument);
 

@@ -22,36 +22,27 @@ std::optional<std::string> Peek(const std::u16string& scratch, const std::vector
   return run.output;
 }
 
+LaunchOptions ConsoleOfItsOwn(const std::vector<std::u16string>& args, const std::u16string& workingFolder) {
+  LaunchOptions options;
+  options.workingFolder = workingFolder;
+  for (const std::u16string& arg : args)
+    options.arguments += (options.arguments.empty() ? L"" : L" ") + QuoteArgument(ToWide(arg));
+  options.creationFlags = CREATE_NEW_CONSOLE;
+  return options;
+}
+
 }  // namespace
 
 ExplorerStartedCheck::ExplorerStartedCheck(const std::u16string& program,
                                            const std::vector<std::u16string>& args,
                                            const std::u16string& workingFolder,
                                            std::u16string scratchFolder)
-    : scratch_(std::move(scratchFolder)) {
-  std::wstring commandLine = CommandLineOf(program, args);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(ToWide(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                      CREATE_NEW_CONSOLE, nullptr, ToWide(workingFolder).c_str(), &startup, &info)) {
-    failure_ = "CreateProcessW failed with error " + std::to_string(GetLastError());
-    return;
-  }
-  process_.reset(info.hProcess);
-  UniqueKernelHandle thread(info.hThread);  // not needed: the process handle is enough
-  id_ = info.dwProcessId;
-  Sleep(kConsoleSettleMs);
-}
-
-ExplorerStartedCheck::~ExplorerStartedCheck() {
-  if (!Running()) return;
-  (void)TerminateProcess(process_.get(), 0xDEAD);  // one that ended meanwhile is fine too
-  (void)WaitForSingleObject(process_.get(), kExitMs);  // bounded; a hang was reported already
+    : process_(program, ConsoleOfItsOwn(args, workingFolder)), scratch_(std::move(scratchFolder)) {
+  if (process_.ok()) Sleep(kConsoleSettleMs);
 }
 
 std::optional<std::u16string> ExplorerStartedCheck::Screen() const {
-  const auto bytes = Peek(scratch_, {FromWide(std::to_wstring(id_)), u"screen"});
+  const auto bytes = Peek(scratch_, {FromWide(std::to_wstring(process_.Id())), u"screen"});
   if (!bytes) return std::nullopt;
   return FromUtf8(*bytes);
 }
@@ -66,19 +57,8 @@ std::u16string ExplorerStartedCheck::WaitForText(std::u16string_view text, DWORD
 }
 
 bool ExplorerStartedCheck::Type(char16_t key) const {
-  return Peek(scratch_, {FromWide(std::to_wstring(id_)), u"key", FromWide(std::to_wstring(key))})
+  return Peek(scratch_, {FromWide(std::to_wstring(process_.Id())), u"key", FromWide(std::to_wstring(key))})
       .has_value();
-}
-
-bool ExplorerStartedCheck::Running() const {
-  return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
-}
-
-std::optional<DWORD> ExplorerStartedCheck::WaitForExit(DWORD timeoutMs) const {
-  if (!process_ || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
-  DWORD code = 0;
-  if (!GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
-  return code;
 }
 
 }  // namespace zix::e2e

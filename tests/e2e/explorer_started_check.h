@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/unique_handle_win32.h"
+#include "launcher_process.h"
 
 namespace zix::e2e {
 
@@ -18,27 +18,21 @@ class ExplorerStartedCheck {
   // program: the checker's path; scratchFolder: where console_peek's answers are kept.
   ExplorerStartedCheck(const std::u16string& program, const std::vector<std::u16string>& args,
                        const std::u16string& workingFolder, std::u16string scratchFolder);
-  ~ExplorerStartedCheck();  // ends the program if it still runs
-  ExplorerStartedCheck(const ExplorerStartedCheck&) = delete;
-  ExplorerStartedCheck& operator=(const ExplorerStartedCheck&) = delete;
-
-  bool ok() const { return static_cast<bool>(process_); }
-  const std::string& failure() const { return failure_; }
+  bool ok() const { return process_.ok(); }
+  const std::string& failure() const { return process_.Error(); }
 
   // The console's text as shown, one line per row; none when it cannot be read.
   std::optional<std::u16string> Screen() const;
   // The screen once it shows text, within timeoutMs; the last screen read either way.
   std::u16string WaitForText(std::u16string_view text, DWORD timeoutMs) const;
   bool Type(char16_t key) const;
-  bool Running() const;
+  bool Running() const { return process_.Running(); }
   // The exit code once the program has ended within timeoutMs.
-  std::optional<DWORD> WaitForExit(DWORD timeoutMs) const;
+  std::optional<DWORD> WaitForExit(DWORD timeoutMs) const { return process_.WaitForExit(timeoutMs); }
 
  private:
-  UniqueKernelHandle process_;
-  DWORD id_ = 0;
+  LauncherProcess process_;  // ended when the test leaves it running
   std::u16string scratch_;
-  std::string failure_;
 };
 
 }  // namespace zix::e2e
