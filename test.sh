@@ -60,6 +60,8 @@ filter_naming_no_test_fails() {
 system_tests='SuiteMachine*:*GameLaunch*:*CheckAgreement*:*VersionBounds*:*LockedSettings*:*FatalStart*:*ClickError*:*SingleEntry*'
 locale_tests='SuiteMachine*:*CheckAgreement*:*DecimalSeparator*:*ChineseFolderLaunch*:*HostileSettings.EndsAsStated/NonAscii*'
 locale_tests+=':*HostileSettings.EndsAsStated/RandomBytes*:*HostileSettings.EndsAsStated/Utf*'
+# The checker's language follows the prefix's: Chinese in zh_CN, English elsewhere.
+locale_tests+=':*CheckLanguageOnWindows*'
 
 # These runs wait more than they compute and bound their waits generously, so they go on beside
 # the native tests; the main prefix's runs, tooltip timings among them, come after them alone.

@@ -10,6 +10,8 @@ BUILD=${1:-$ROOT/build/native}
 read -r -a CHECK <<< "${ZIX_CHECK_CMD:-$BUILD/zixgame-check}"
 command -v python3 > /dev/null || { echo "python3 is needed to read the JSON"; exit 1; }
 source "$HERE/script_test.sh" "zixgame-check"
+# The tests read the English texts unless they ask for another language.
+export LC_ALL=C.UTF-8; unset LANGUAGE LC_MESSAGES LANG
 
 # check ARGS...: runs the program; sets out, err and status. Windows programs end lines in CR LF.
 check() {
@@ -153,6 +155,46 @@ if [[ "$out" == *'imagined: Windows 6.2 [win8]'* ]]; then pass; else fail "defau
 check --system 64 --windows 6.1 "$HERE/cases/inverted-bounds.ini"
 if [[ "$out" == *'64-bit: message "当前游戏不支持[win7]"'* ]]; then pass; else fail "--windows 6.1: $out"; fi
 
+echo "== two languages"
+# The release's sample, as its folder holds it, reported in Chinese: the report's own words in
+# Chinese, the launcher's messages as the launcher shows them.
+mkdir -p "$WORK/sample"; cp "$ROOT/docs/examples/basic.ini" "$WORK/sample/zixgame.ini"
+in_sample() { pushd "$WORK/sample" > /dev/null && check "$@" .; popd > /dev/null; }
+in_sample --lang zh
+if [[ "$status" == 1 && "$out" == "$(cat "$HERE/sample-report.zh.txt")" ]]; then pass
+else fail "the Chinese report of the sample differs from sample-report.zh.txt:"; diff <(echo "$out") "$HERE/sample-report.zh.txt"; fi
+chinese=$out
+in_sample --lang en; english=$out
+if [[ "$english" == "zixgame-check: ./zixgame.ini (UTF-8 with mark)"* && "$english" != "$chinese" ]]; then pass
+else fail "--lang en: $english"; fi
+# The environment chooses where --lang does not; --lang wins over it.
+for variables in "LANG=zh_CN.UTF-8" "LC_MESSAGES=zh_CN.UTF-8 LANG=en_US.UTF-8" "LANGUAGE=zh_CN:en LC_ALL=C.UTF-8"; do
+  (cd "$WORK/sample" && env -u LC_ALL $variables "${CHECK[@]}" . > "$WORK/env.out" 2>&1)
+  if [[ "$(tr -d '\r' < "$WORK/env.out")" == "$chinese" ]]; then pass; else fail "$variables: not the Chinese report"; fi
+done
+(cd "$WORK/sample" && env -u LC_ALL LANG=zh_CN.UTF-8 "${CHECK[@]}" --lang en . > "$WORK/env.out" 2>&1)
+if [[ "$(tr -d '\r' < "$WORK/env.out")" == "$english" ]]; then pass; else fail "--lang en under LANG=zh_CN: not English"; fi
+# Codes, JSON field names and exit statuses stay as they are; only the words change.
+for lang in en zh; do in_sample --json --lang "$lang"; printf '%s' "$out" > "$WORK/$lang.json"; echo "$status" >> "$WORK/statuses"; done
+if python3 - "$WORK/en.json" "$WORK/zh.json" <<'PY'
+import json, sys
+en, zh = (json.load(open(p, encoding="utf-8")) for p in sys.argv[1:])
+def shape(value):
+    if isinstance(value, dict): return {k: shape(v) for k, v in value.items() if k != "message"}
+    if isinstance(value, list): return [shape(v) for v in value]
+    return value
+assert shape(en) == shape(zh), "the JSON differs beyond the warnings' messages"
+assert [w["message"] for w in en["warnings"]] != [w["message"] for w in zh["warnings"]]
+PY
+then pass; else fail "--json in two languages"; fi
+if [[ "$(sort -u "$WORK/statuses")" == 1 ]]; then pass; else fail "exit statuses by language: $(cat "$WORK/statuses")"; fi
+check --lang zh --system 16 "$WORK/sample"
+if [[ "$status" == 2 && "$err" == *"“16”不是"* && "$err" == *"用法："* ]]; then pass; else fail "Chinese usage error: $err"; fi
+check --lang zh "$WORK/nowhere"
+if [[ "$status" == 2 && "$err" == "zixgame-check：没有设置文件“$WORK/nowhere”" ]]; then pass; else fail "Chinese read error: $err"; fi
+check --lang de "$WORK/sample"
+if [[ "$status" == 2 && "$err" == *'"de" is not zh or en'* ]]; then pass; else fail "--lang de: $err"; fi
+
 echo "== --init on folder layouts"
 # init_case NAME EXIT < LAYOUT 3< EXPECTED: --init on the layout must exit so and write the
 # expected file (shown here without its mark and CRs), which then checks as --init reported.
@@ -289,6 +331,46 @@ if [ "$(id -u)" != 0 ]; then  # root reads every file
   if [[ "$status" == 2 && "$err" == *"cannot be read"* && ! -e "$WORK/init-locked/zixgame.ini" ]]; then pass
   else fail "--init with an unreadable program: exit $status, [$err]"; fi
 fi
+
+echo "== --init --autorun and the autorun.inf of a disc"
+# utf16_text FILE: the text of a UTF-16 file with its mark, without CRs.
+utf16_text() { tail -c +3 "$1" | iconv -f UTF-16LE -t UTF-8 | tr -d '\r'; }
+disc="$WORK/disc"; mkdir -p "$disc"
+python3 "$HERE/tiny_program.py" --layout "$disc" <<< "i386 5 900 象棋/象棋.exe"
+check --init --autorun "$disc"
+if [[ "$status" == 1 && "$(head -c 2 "$disc/autorun.inf" | od -An -tx1 | tr -d ' ')" == fffe &&
+      "$(utf16_text "$disc/autorun.inf")" == $'[autorun]\nopen=zixgame.exe\nicon=zixgame.exe,0\nlabel=游戏启动' &&
+      "$out" == *$'\nautorun.inf: AutoPlay starts zixgame.exe, icon zixgame.exe,0, label "游戏启动"\n'* &&
+      "$(warnings_of "$out")" == "count-one:5 autorun-open:2 autorun-icon:3" ]]; then pass
+else fail "--init --autorun: exit $status, [$err]"$'\n'"$out"; fi
+# With the launcher beside it, the disc starts it and shows its icon.
+: > "$disc/zixgame.exe"
+check "$disc"
+if [[ "$status" == 1 && "$(warnings_of "$out")" == "count-one:5" ]]; then pass; else fail "the disc with zixgame.exe: $out"; fi
+# An autorun.inf already there is never replaced, and nothing else is written either.
+mkdir -p "$WORK/menu-disc"; python3 "$HERE/tiny_program.py" --layout "$WORK/menu-disc" <<< "i386 5 900 game/game.exe"
+printf '[AutoRun]\r\nopen=menu.exe\r\nicon=menu.ico\r\nmenu\r\n' > "$WORK/menu-disc/AUTORUN.INF"
+cp "$WORK/menu-disc/AUTORUN.INF" "$WORK/menu-kept.inf"
+check --init --autorun "$WORK/menu-disc"
+if [[ "$status" == 2 && "$err" == *"exists already"* && ! -e "$WORK/menu-disc/zixgame.ini" ]] &&
+   cmp -s "$WORK/menu-disc/AUTORUN.INF" "$WORK/menu-kept.inf"; then pass
+else fail "--init --autorun beside an autorun.inf: exit $status, [$err]"; fi
+# Such a disc starts another program: the report says so, with the lines to blame.
+cp "$HERE/cases/clean.ini" "$WORK/menu-disc/zixgame.ini"
+check "$WORK/menu-disc"
+if [[ "$out" == *"AutoPlay starts menu.exe, icon menu.ico"* &&
+      "$(warnings_of "$out")" == *"autorun-open:2 autorun-icon:3 autorun-unreadable:4" &&
+      "$out" == *"AUTORUN.INF:2: warning: AutoPlay starts menu.exe, not this folder's zixgame.exe"* ]]; then pass
+else fail "a disc that starts another program: $out"; fi
+check --lang zh "$WORK/menu-disc"
+if [[ "$out" == *"AUTORUN.INF:2: 警告：自动播放启动的是 menu.exe，而不是这个文件夹里的 zixgame.exe"* ]]; then pass
+else fail "autorun warnings in Chinese: $out"; fi
+# An autorun.inf that cannot be written: exit 2, and the new zixgame.ini goes again.
+mkdir -p "$WORK/locked-disc/autorun.inf"; python3 "$HERE/tiny_program.py" --layout "$WORK/locked-disc" <<< "i386 5 900 game/game.exe"
+check --init --autorun "$WORK/locked-disc"
+if [[ "$status" == 2 && "$err" == *"nothing written"* && $(wc -l <<< "$err") == 1 &&
+      ! -e "$WORK/locked-disc/zixgame.ini" ]]; then pass
+else fail "--init --autorun where autorun.inf cannot be written: exit $status, [$err]"; fi
 
 echo "== SVG in a real renderer"
 svg="$WORK/window.svg"; png="$WORK/window.png"

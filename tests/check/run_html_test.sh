@@ -9,6 +9,7 @@ BUILD=${1:-$ROOT/build/native}
 CHECK=("$BUILD/zixgame-check")
 command -v chromium > /dev/null || { echo "chromium is needed (Debian package chromium)"; exit 1; }
 source "$HERE/script_test.sh" "zixgame-check --html"
+export LC_ALL=C.UTF-8; unset LANGUAGE LC_MESSAGES LANG  # English unless asked otherwise
 
 # browser ARGS... URL: headless, offline, and with a profile of its own that is thrown away.
 browser() {
@@ -98,6 +99,27 @@ then fail "DOM: $(cat "$WORK/dom.err")"
 else pass; fi
 if grep -q '#window:has(#button-1:hover) #tooltip-1{display:block}' "$page"; then pass
 else fail "no tooltip shows on hover"; fi
+
+echo "== the page's own words in each language"
+# label_check LANG FILE: the labels Chromium shows, the launcher's messages unchanged beside them.
+label_check() {
+  "${CHECK[@]}" --lang "$1" --html "$2" "$WORK/games" > /dev/null
+  browser --dump-dom "file://$2#pressed-3" > "$WORK/dom-$1.html"
+  python3 - "$1" "$WORK/dom-$1.html" <<'PY'
+import re, sys
+lang, dom = sys.argv[1], open(sys.argv[2], encoding="utf-8").read()
+want = {"zh": ['<html lang="zh-CN">', "<h2>按下按钮</h2>", "<h2>2 条警告</h2>", "<dt>32 位 Windows</dt>",
+               "本游戏不支持32位位系统。", "第 4 个游戏：检查的文件夹里没有 boxes\\boxes.exe"],
+        "en": ['<html lang="en">', "<h2>Press a button</h2>", "<h2>2 warnings</h2>", "<dt>32-bit Windows</dt>",
+               "本游戏不支持32位位系统。", "entry 4: boxes\\boxes.exe is not in the checked folder"]}[lang]
+missing = [w for w in want if w not in dom]
+if missing: sys.exit("missing: " + ", ".join(missing))
+PY
+}
+for lang in zh en; do
+  if label_check "$lang" "$WORK/page-$lang.html" 2> "$WORK/label.err"; then pass
+  else fail "--lang $lang page: $(cat "$WORK/label.err")"; fi
+done
 
 echo "== what it looks like"
 shot() {  # shot FILE FRAGMENT

@@ -40,12 +40,18 @@ std::wstring QuoteArgument(std::wstring_view argument) {
 
 CheckRun RunCheckProgram(const std::vector<std::u16string>& args, const std::u16string& scratchFolder,
                          DWORD timeoutMs) {
-  CheckRun run;
   const std::u16string program = CheckProgramPath();
   if (program.empty()) {
+    CheckRun run;
     run.failure = "no zixgame-check.exe beside e2e_tests.exe, and ZIX_CHECK_EXE names none";
     return run;
   }
+  return RunConsoleProgram(program, args, scratchFolder, timeoutMs, CREATE_NO_WINDOW);
+}
+
+CheckRun RunConsoleProgram(const std::u16string& program, const std::vector<std::u16string>& args,
+                           const std::u16string& scratchFolder, DWORD timeoutMs, DWORD creationFlags) {
+  CheckRun run;
   const std::u16string outputPath = scratchFolder + u"check-output.txt";
   const std::u16string errorsPath = scratchFolder + u"check-errors.txt";
   {
@@ -65,7 +71,7 @@ CheckRun RunCheckProgram(const std::vector<std::u16string>& args, const std::u16
     startup.hStdError = errors.get();
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(ToWide(program).c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                        CREATE_NO_WINDOW, nullptr, ToWide(scratchFolder).c_str(), &startup, &info)) {
+                        creationFlags, nullptr, ToWide(scratchFolder).c_str(), &startup, &info)) {
       run.failure = "CreateProcessW failed for " + ToUtf8(program) + " with error " +
                     std::to_string(GetLastError());
       return run;

@@ -23,6 +23,10 @@ struct CheckRun {
 CheckRun RunCheckProgram(const std::vector<std::u16string>& args, const std::u16string& scratchFolder,
                          DWORD timeoutMs);
 
+// Any console program run so, with the given process creation flags.
+CheckRun RunConsoleProgram(const std::u16string& program, const std::vector<std::u16string>& args,
+                           const std::u16string& scratchFolder, DWORD timeoutMs, DWORD creationFlags);
+
 // One argument as the C runtime's command-line parser will split it back out.
 std::wstring QuoteArgument(std::wstring_view argument);
 

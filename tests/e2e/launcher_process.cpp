@@ -45,6 +45,7 @@ std::vector<wchar_t> EnvironmentWithRecord(const std::u16string& recordPath) {
 
 LauncherProcess::LauncherProcess(const std::u16string& program, const LaunchOptions& options) {
   std::wstring commandLine = L"\"" + ToWide(program) + L"\"";
+  if (!options.arguments.empty()) commandLine += L" " + options.arguments;
   std::vector<wchar_t> environment = EnvironmentWithRecord(options.recordPath);
   const std::wstring workingFolder = ToWide(options.workingFolder);
   STARTUPINFOW startup{};
@@ -55,7 +56,7 @@ LauncherProcess::LauncherProcess(const std::u16string& program, const LaunchOpti
   }
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(ToWide(program).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                      CREATE_UNICODE_ENVIRONMENT, environment.data(),
+                      CREATE_UNICODE_ENVIRONMENT | options.creationFlags, environment.data(),
                       workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
     error_ = "CreateProcessW failed for " + ToUtf8(program) + " with error " +
              std::to_string(GetLastError());

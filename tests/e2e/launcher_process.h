@@ -1,6 +1,6 @@
 #pragma once
-// One launcher process started by a test, killed if the test leaves it running: no test
-// can leave a window behind or hang on a launcher that never ends.
+// One launcher process (or another program of the suite's) started by a test, killed if the
+// test leaves it running: no test can leave a window behind or hang on one that never ends.
 
 #include <windows.h>
 
@@ -15,6 +15,8 @@ struct LaunchOptions {
   std::u16string workingFolder;     // the launcher's current folder; empty: the test's own
   std::u16string recordPath;        // ZIX_FAKEGAME_RECORD for the games it starts
   std::optional<WORD> showCommand;  // passed with STARTF_USESHOWWINDOW when set
+  std::wstring arguments;           // after the quoted program name, as written
+  DWORD creationFlags = 0;          // besides CREATE_UNICODE_ENVIRONMENT: CREATE_NEW_CONSOLE, say
 };
 
 class LauncherProcess {

@@ -14,7 +14,8 @@ std::variant<CheckOptions, UsageError> Parse(std::vector<std::u16string> args) {
 
 CheckOptions Accepted(std::vector<std::u16string> args) {
   auto parsed = Parse(std::move(args));
-  if (auto* error = std::get_if<UsageError>(&parsed)) ADD_FAILURE() << error->message;
+  if (auto* error = std::get_if<UsageError>(&parsed))
+    ADD_FAILURE() << ToUtf8(Say(Language::English, error->message));
   return std::get_if<CheckOptions>(&parsed) ? std::get<CheckOptions>(parsed) : CheckOptions{};
 }
 
@@ -69,6 +70,15 @@ TEST(CheckOptions, EveryOptionInBothSpellings) {
   }
 }
 
+TEST(CheckOptions, LanguageAutorunAndWhetherATargetWasGiven) {
+  const CheckOptions chinese = Accepted({u"--lang", u"zh", u"--init", u"--autorun", u"games"});
+  EXPECT_EQ(chinese.language, Language::Chinese);
+  EXPECT_TRUE(chinese.languageGiven && chinese.autorun && chinese.targetGiven);
+  const CheckOptions plain = Accepted({u"--lang=en"});
+  EXPECT_EQ(plain.language, Language::English);
+  EXPECT_FALSE(plain.targetGiven);
+}
+
 TEST(CheckOptions, SystemChoices) {
   EXPECT_EQ(Accepted({u"--system", u"64"}).systems, SystemChoice::Only64);
   EXPECT_EQ(Accepted({u"--system", u"both"}).systems, SystemChoice::Both);
@@ -102,6 +112,8 @@ TEST(CheckOptions, MistakesAreUsageErrors) {
       {u"--codepage", u"cp936"},   {u"--launcher-dir", u""},
       {u"--svg", u""},             {u"--colour"},
       {u"-x"},                     {u"one", u"two"},
+      {u"--lang", u"fr"},          {u"--lang"},
+      {u"--autorun"},              {u"--init", u"--autorun", u"--output", u"-"},
   };
   for (const auto& args : cases) {
     const auto parsed = Parse(args);

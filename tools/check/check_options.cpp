@@ -7,30 +7,6 @@
 
 namespace zix::check {
 
-const char kCheckUsage[] =
-    "usage: zixgame-check [options] [FOLDER|FILE]\n"
-    "       zixgame-check --init [--output FILE|-] [options] [FOLDER]\n"
-    "Shows what zixgame.exe will make of a settings file: window, grid, buttons, what each\n"
-    "press does, and warnings about likely mistakes. FOLDER holds zixgame.ini (default: the\n"
-    "current folder); its folder stands for the launcher folder when files are looked for.\n"
-    "\n"
-    "  --system 32|64|both   the Windows to imagine (default both, side by side)\n"
-    "  --windows MAJOR.MINOR the Windows version it reports (default 6.2, as Windows 8 to 11\n"
-    "                        report it to the launcher)\n"
-    "  --decimal C           the user's decimal separator (default .)\n"
-    "  --client WxH          the client size (default: the outer size less 16 x 38)\n"
-    "  --codepage N          the ANSI code page for files without a mark (default 936)\n"
-    "  --launcher-dir DIR    the Windows folder shown in paths (default C:\\Games\\)\n"
-    "  --json                one JSON object on standard output instead of the text report\n"
-    "  --svg FILE            also draw the window as an SVG picture\n"
-    "  --html FILE           also write the window as a web page: tooltips, presses, warnings\n"
-    "  --init                write FOLDER\\zixgame.ini for the games in FOLDER's folders, then\n"
-    "                        check it; an existing zixgame.ini is never replaced\n"
-    "  --output FILE|-       where --init writes instead (- for standard output)\n"
-    "  --version             the version of zixgame-check\n"
-    "\n"
-    "Exit status: 0 without warnings, 1 with warnings, 2 for a usage or read error.\n";
-
 const char kCheckVersion[] = "zixgame-check " ZIX_CHECK_VERSION "\n";
 
 namespace {
@@ -55,9 +31,9 @@ std::optional<ClientSize> ParseClient(std::u16string_view text) {
   return ClientSize{static_cast<int32_t>(*width), static_cast<int32_t>(*height)};
 }
 
-UsageError Bad(std::string_view option, std::u16string_view value, std::string_view expected) {
-  return UsageError{std::string(option) + ": \"" + ToUtf8(value) + "\" is not " +
-                    std::string(expected)};
+// expected: a phrase that says what the option takes.
+UsageError Bad(std::u16string_view option, std::u16string_view value, Phrase expected) {
+  return UsageError{{expected, {std::u16string(option), std::u16string(value)}}};
 }
 
 }  // namespace
@@ -70,9 +46,9 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
     std::u16string_view arg = args[i];
     const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == u'-';
     if (!isOption) {
-      if (targetSeen) return UsageError{"only one FOLDER or FILE may be given"};
+      if (targetSeen) return UsageError{{Phrase::OneTargetOnly}};
       options.target = arg;
-      targetSeen = true;
+      targetSeen = options.targetGiven = true;
       continue;
     }
     if (arg == u"--") {
@@ -95,6 +71,10 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
       options.json = true;
       continue;
     }
+    if (arg == u"--autorun") {
+      options.autorun = true;
+      continue;
+    }
 
     // Options with a value, written "--name value" or "--name=value".
     std::u16string_view name = arg;
@@ -104,17 +84,16 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
       name = arg.substr(0, equals);
       value = arg.substr(equals + 1);
     }
-    const std::string optionName = ToUtf8(name);
     static constexpr std::u16string_view kValued[] = {u"--system",   u"--windows",
                                                       u"--decimal",  u"--client",
                                                       u"--codepage", u"--launcher-dir",
                                                       u"--svg",      u"--html",
-                                                      u"--output"};
+                                                      u"--output",     u"--lang"};
     bool known = false;
     for (const auto valued : kValued) known = known || name == valued;
-    if (!known) return UsageError{"unknown option " + ToUtf8(arg)};
+    if (!known) return UsageError{{Phrase::UnknownOption, {std::u16string(arg)}}};
     if (equals == std::u16string_view::npos) {
-      if (i + 1 >= args.size()) return UsageError{optionName + " needs a value"};
+      if (i + 1 >= args.size()) return UsageError{{Phrase::NeedsValue, {std::u16string(name)}}};
       value = args[++i];
     }
 
@@ -122,39 +101,47 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
       if (value == u"32") options.systems = SystemChoice::Only32;
       else if (value == u"64") options.systems = SystemChoice::Only64;
       else if (value == u"both") options.systems = SystemChoice::Both;
-      else return Bad(optionName, value, "32, 64 or both");
+      else return Bad(name, value, Phrase::ExpectSystem);
     } else if (name == u"--windows") {
       const auto version = ParseVersion(value);
-      if (!version) return Bad(optionName, value, "a version such as 6.1 or 10.0");
+      if (!version) return Bad(name, value, Phrase::ExpectVersion);
       options.windows = *version;
     } else if (name == u"--decimal") {
-      if (value.size() != 1) return Bad(optionName, value, "one character");
+      if (value.size() != 1) return Bad(name, value, Phrase::ExpectCharacter);
       options.decimalSeparator = value[0];
     } else if (name == u"--client") {
       const auto client = ParseClient(value);
-      if (!client) return Bad(optionName, value, "a size such as 444x252");
+      if (!client) return Bad(name, value, Phrase::ExpectSize);
       options.client = *client;
     } else if (name == u"--codepage") {
       const auto page = ParseDecimalDigits(value, 65535);
-      if (!page || *page == 0) return Bad(optionName, value, "a code page number such as 936");
+      if (!page || *page == 0) return Bad(name, value, Phrase::ExpectCodePage);
       options.codePage = *page;
     } else if (name == u"--launcher-dir") {
-      if (value.empty()) return Bad(optionName, value, "a folder such as C:\\Games\\");
+      if (value.empty()) return Bad(name, value, Phrase::ExpectFolder);
       options.launcherDir = value;
       // The launcher's own folder always ends with its separator.
       if (options.launcherDir.back() != u'\\') options.launcherDir += u'\\';
     } else if (name == u"--svg") {
-      if (value.empty()) return Bad(optionName, value, "a file name");
+      if (value.empty()) return Bad(name, value, Phrase::ExpectFile);
       options.svgPath = std::u16string(value);
     } else if (name == u"--html") {
-      if (value.empty()) return Bad(optionName, value, "a file name");
+      if (value.empty()) return Bad(name, value, Phrase::ExpectFile);
       options.htmlPath = std::u16string(value);
     } else if (name == u"--output") {
-      if (value.empty()) return Bad(optionName, value, "a file name or -");
+      if (value.empty()) return Bad(name, value, Phrase::ExpectFileOrDash);
       options.output = std::u16string(value);
+    } else if (name == u"--lang") {
+      const auto language = LanguageNamed(value);
+      if (!language) return Bad(name, value, Phrase::ExpectLanguage);
+      options.language = *language;
+      options.languageGiven = true;
     }
   }
-  if (options.output && !options.init) return UsageError{"--output belongs to --init"};
+  if (options.output && !options.init) return UsageError{{Phrase::OutputNeedsInit}};
+  if (options.autorun && !options.init) return UsageError{{Phrase::AutorunNeedsInit}};
+  if (options.autorun && options.output == u"-")
+    return UsageError{{Phrase::AutorunNotOnStandardOutput}};
   return options;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <variant>
 
+#include "check/language.h"
+#include "check/phrase.h"
 #include "platform/systems.h"
 
 namespace zix::check {
@@ -32,13 +34,17 @@ struct CheckOptions {
   std::optional<std::u16string> htmlPath;
   bool init = false;                     // write a new settings file for the target folder
   std::optional<std::u16string> output;  // where --init writes; "-" is standard output
+  bool autorun = false;                  // --init also writes autorun.inf beside the new file
   std::u16string target = u".";  // a folder holding zixgame.ini, or the settings file itself
+  bool targetGiven = false;      // Explorer names the dropped file or folder, else nothing
   bool help = false;
   bool showVersion = false;  // --version: the tool's own version
+  Language language = Language::English;  // --lang, else the user's, as the caller sets it
+  bool languageGiven = false;             // --lang was given
 };
 
 struct UsageError {
-  std::string message;
+  Said message;
 };
 
 // args without the program name.
@@ -48,7 +54,6 @@ std::variant<CheckOptions, UsageError> ParseCheckOptions(std::span<const std::u1
 // pixels at the left, right and bottom borders, 30 for the caption bar with the top border.
 inline constexpr ClientSize kDefaultFrame{16, 38};
 
-extern const char kCheckUsage[];
 extern const char kCheckVersion[];
 
 }  // namespace zix::check

@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "check/autorun_report.h"
 #include "check/check_options.h"
 #include "check/check_warning.h"
 #include "check/local_paths.h"
@@ -54,6 +55,7 @@ struct CheckReport {
   std::vector<bool> systems;          // the imagined systems, as IsWin64 answers
   CheckOptions options;
   Warnings warnings;
+  std::optional<AutorunReport> autorun;  // when the checked folder has an autorun.inf
 };
 
 using FolderExistence = std::function<bool(std::u16string_view path, EntryKind kind)>;

@@ -1,6 +1,7 @@
 #include <string_view>
 
 #include "check/document_lookup.h"
+#include "check/phrase.h"
 #include "check/report_warnings.h"
 #include "platform/numbers.h"
 #include "platform/text_codec.h"
@@ -11,8 +12,8 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-// The line of the first byte sequence that is not UTF-8. An invalid sequence cannot hide a
-// line end, since CR and LF never occur inside a UTF-8 sequence.
+}  // namespace
+
 uint32_t FirstInvalidUtf8Line(std::string_view bytes) {
   uint32_t line = 1;
   size_t start = 0;
@@ -26,6 +27,8 @@ uint32_t FirstInvalidUtf8Line(std::string_view bytes) {
   }
   return line;
 }
+
+namespace {
 
 bool HasNonAscii(std::u16string_view text) {
   for (const char16_t unit : text)
@@ -51,15 +54,13 @@ std::pair<uint32_t, size_t> NonAsciiLines(const IniDocument& document) {
 
 }  // namespace
 
-void AddEncodingWarnings(const LoadedSettings& loaded, unsigned codePage, Warnings& warnings) {
+void AddEncodingWarnings(const LoadedSettings& loaded, unsigned codePage, Language language,
+                         Warnings& warnings) {
   const IniDocument& document = loaded.ini->Document();
   if (loaded.encoding == IniEncoding::Utf8 && loaded.decodeFailed) {
     const std::string_view body = std::string_view(loaded.bytes).substr(kUtf8Mark.size());
     warnings.push_back(
-        {FirstInvalidUtf8Line(body), "invalid-utf8",
-         u"the file starts with a UTF-8 mark but this line holds bytes that are not UTF-8, so the "
-         u"launcher reads nothing from the file and every setting takes its default; save the "
-         u"file again as UTF-8"});
+        {FirstInvalidUtf8Line(body), "invalid-utf8", Say(language, Phrase::InvalidUtf8)});
     return;  // nothing else was read, so nothing else can be wrong
   }
 
@@ -67,14 +68,11 @@ void AddEncodingWarnings(const LoadedSettings& loaded, unsigned codePage, Warnin
     const auto [first, count] = NonAsciiLines(document);
     if (count > 0) {
       const bool looksUtf8 = DecodeUtf8Strict(loaded.bytes).has_value();
-      std::u16string message =
-          u"text outside ASCII in a file without a byte-order mark is read in the ANSI code page "
-          u"of the machine that runs the launcher (" +
-          DecimalText(codePage) + u" assumed here)";
-      message += looksUtf8 ? u"; these bytes are UTF-8, so they will come out garbled"
-                           : u"; on a machine with another code page it comes out garbled";
-      message += u"; save the file as UTF-8 with BOM";
-      if (count > 1) message += u" (" + DecimalText(static_cast<int64_t>(count)) + u" lines affected)";
+      std::u16string message = Say(language, Phrase::NonAsciiNoMark, {DecimalText(codePage)});
+      message += Say(language, looksUtf8 ? Phrase::NonAsciiIsUtf8 : Phrase::NonAsciiOtherPage);
+      message += Say(language, Phrase::SaveAsMarked);
+      if (count > 1)
+        message += Say(language, Phrase::LinesAffected, {DecimalText(static_cast<int64_t>(count))});
       warnings.push_back({first, "non-ascii-no-mark", std::move(message)});
     }
   }
@@ -83,10 +81,8 @@ void AddEncodingWarnings(const LoadedSettings& loaded, unsigned codePage, Warnin
     const std::u16string_view text = *document.text;
     const size_t zero = text.find(u'\0');
     if (zero != std::u16string_view::npos) {
-      std::u16string message =
-          u"the text holds a zero character here, and the launcher reads nothing after it";
-      if (loaded.encoding == IniEncoding::Ansi)
-        message += u"; a UTF-16 file must start with its byte-order mark";
+      std::u16string message = Say(language, Phrase::NulChar);
+      if (loaded.encoding == IniEncoding::Ansi) message += Say(language, Phrase::Utf16NeedsMark);
       warnings.push_back({LineAtOffset(text, zero), "nul-char", std::move(message)});
     }
   }

@@ -14,22 +14,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Shown(const fs::path& path) { return "\"" + ToUtf8(FromNativePath(path)) + "\""; }
+[[noreturn]] void Fail(const fs::path& path, Said why) {
+  throw CollectionReadError{FromNativePath(path), std::move(why)};
+}
 
-[[noreturn]] void Fail(const fs::path& path, const std::string& why) {
-  throw CollectionReadError{Shown(path) + ": " + why};
+[[noreturn]] void FailReading(const fs::path& path, const std::error_code& error) {
+  Fail(path, {Phrase::CannotBeReadBecause, {FromUtf8(error.message())}});
 }
 
 std::vector<fs::directory_entry> Listing(const fs::path& folder) {
   std::error_code error;
   fs::directory_iterator it(folder, error);
-  if (error) Fail(folder, "cannot be read: " + error.message());
+  if (error) FailReading(folder, error);
   std::vector<fs::directory_entry> entries;
   for (const fs::directory_iterator end; it != end; it.increment(error)) {
-    if (error) Fail(folder, "cannot be read: " + error.message());
+    if (error) FailReading(folder, error);
     entries.push_back(*it);
   }
-  if (error) Fail(folder, "cannot be read: " + error.message());
+  if (error) FailReading(folder, error);
   return entries;
 }
 
@@ -38,10 +40,10 @@ ProgramHeader ReadHeaderOf(const fs::path& file) {
   std::error_code error;
   const uintmax_t size = fs::file_size(file, error);
   std::ifstream stream(file, std::ios::binary);
-  if (error || !stream) Fail(file, "cannot be read");
+  if (error || !stream) Fail(file, {Phrase::CannotBeRead});
   std::string head(static_cast<size_t>(std::min<uintmax_t>(size, kProgramHeaderReach)), '\0');
   stream.read(head.data(), static_cast<std::streamsize>(head.size()));
-  if (static_cast<size_t>(stream.gcount()) != head.size()) Fail(file, "cannot be read to its end");
+  if (static_cast<size_t>(stream.gcount()) != head.size()) Fail(file, {Phrase::CannotBeReadToItsEnd});
   ProgramHeader header = ReadProgramHeader(head, size);
   if (const auto* fault = std::get_if<HeaderFault>(&header)) Fail(file, fault->why);
   return header;
@@ -77,8 +79,8 @@ std::vector<GameFolder> WalkGameFolders(std::u16string_view collection) {
   const fs::path root = NativePath(collection);
   std::error_code error;
   const fs::file_status status = fs::status(root, error);
-  if (!fs::exists(status)) Fail(root, "no such folder");
-  if (!fs::is_directory(status)) Fail(root, "is not a folder");
+  if (!fs::exists(status)) Fail(root, {Phrase::NoSuchFolder});
+  if (!fs::is_directory(status)) Fail(root, {Phrase::NotAFolder});
   std::vector<GameFolder> games;
   for (const fs::directory_entry& entry : Listing(root)) {
     if (!entry.is_directory(error)) continue;

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "check/game_choice.h"
+#include "check/phrase.h"
 
 namespace zix::check {
 
-// Why the collection could not be read, in one line for the user.
+// Why the collection could not be read, in one line for the user: the path and what is wrong.
 struct CollectionReadError {
-  std::string message;
+  std::u16string path;
+  Said why;
 };
 
 // How many folder levels below a game's own folder are searched for its programs.

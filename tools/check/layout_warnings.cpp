@@ -1,4 +1,5 @@
 #include "check/document_lookup.h"
+#include "check/phrase.h"
 #include "check/report_warnings.h"
 #include "platform/numbers.h"
 #include "settings/launcher_keys.h"
@@ -13,10 +14,11 @@ bool Overlap(const ButtonRect& a, const ButtonRect& b) {
          int64_t{a.top} < int64_t{b.top} + b.height && int64_t{b.top} < int64_t{a.top} + a.height;
 }
 
-std::u16string Place(const ButtonReport& button) {
+std::u16string Place(const ButtonReport& button, Language language) {
   const ButtonRect& r = button.buttonSpec.rect;
-  return u"entry " + DecimalText(button.buttonSpec.tag) + u" at " + DecimalText(r.left) + u"," + DecimalText(r.top) +
-         u" size " + DecimalText(r.width) + u"x" + DecimalText(r.height);
+  return Say(language, Phrase::ButtonPlace,
+             {DecimalText(button.buttonSpec.tag), DecimalText(r.left), DecimalText(r.top),
+              DecimalText(r.width), DecimalText(r.height)});
 }
 
 }  // namespace
@@ -24,6 +26,7 @@ std::u16string Place(const ButtonReport& button) {
 void AddLayoutWarnings(const IniDocument& document, const CheckReport& report, Warnings& warnings) {
   const auto& buttons = report.buttons;
   if (buttons.empty()) return;
+  const Language language = report.options.language;
   const auto lineOf = [&](std::u16string_view key) {
     return LineOfKey(document, keys::kSetSection, key);
   };
@@ -32,8 +35,8 @@ void AddLayoutWarnings(const IniDocument& document, const CheckReport& report, W
     warnings.push_back({lineOf(report.grid.ButtonWidth <= 0 ? keys::kButtonWidth.name
                                                             : keys::kButtonHeight.name),
                         "button-size",
-                        u"buttons of " + DecimalText(report.grid.ButtonWidth) + u"x" +
-                            DecimalText(report.grid.ButtonHeight) + u" pixels cannot be seen"});
+                        Say(language, Phrase::ButtonSize,
+                            {DecimalText(report.grid.ButtonWidth), DecimalText(report.grid.ButtonHeight)})});
   }
 
   size_t outside = 0;
@@ -46,11 +49,10 @@ void AddLayoutWarnings(const IniDocument& document, const CheckReport& report, W
   if (firstOutside) {
     warnings.push_back(
         {lineOf(keys::kCount.name), "button-outside",
-         DecimalText(static_cast<int64_t>(outside)) + u" of " +
-             DecimalText(static_cast<int64_t>(buttons.size())) +
-             u" buttons lie wholly or partly outside the client area of " +
-             DecimalText(report.client.width) + u"x" + DecimalText(report.client.height) + u" (first: " +
-             Place(*firstOutside) + u"); make the window larger, or the buttons or gaps smaller"});
+         Say(language, Phrase::ButtonOutside,
+             {DecimalText(static_cast<int64_t>(outside)), DecimalText(static_cast<int64_t>(buttons.size())),
+              DecimalText(report.client.width), DecimalText(report.client.height),
+              Place(*firstOutside, language)})});
   }
 
   // The grid repeats one step across and one step down, so if any two buttons overlap, a
@@ -66,9 +68,8 @@ void AddLayoutWarnings(const IniDocument& document, const CheckReport& report, W
     if (!exists || step >= buttons.size()) continue;
     if (!Overlap(buttons[0].buttonSpec.rect, buttons[step].buttonSpec.rect)) continue;
     warnings.push_back({lineOf(key), "button-overlap",
-                        u"buttons overlap: " + Place(buttons[0]) + u" and " +
-                            Place(buttons[step]) + u"; make " + std::u16string(key) +
-                            u" zero or more"});
+                        Say(language, Phrase::ButtonOverlap,
+                            {Place(buttons[0], language), Place(buttons[step], language), key})});
   }
 }
 

@@ -28,4 +28,9 @@ enum class EntryKind { File, Folder };
 bool ExistsInCheckedFolder(std::u16string_view path, std::u16string_view launcherDir,
                            std::u16string_view checkedFolder, EntryKind kind);
 
+// The path of the file (not a folder) of that name directly in checkedFolder, natively
+// matched without regard to the case of ASCII letters; none when there is none.
+std::optional<std::u16string> FileInCheckedFolder(std::u16string_view name,
+                                                  std::u16string_view checkedFolder);
+
 }  // namespace zix::check

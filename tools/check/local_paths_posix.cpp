@@ -67,4 +67,13 @@ bool ExistsInCheckedFolder(std::u16string_view path, std::u16string_view launche
   return kind == EntryKind::Folder ? S_ISDIR(info.st_mode) : !S_ISDIR(info.st_mode);
 }
 
+std::optional<std::u16string> FileInCheckedFolder(std::u16string_view name,
+                                                  std::u16string_view checkedFolder) {
+  const std::string folder = checkedFolder.empty() ? std::string(".") : ToUtf8(checkedFolder);
+  const auto found = FindEntry(folder, ToUtf8(name));
+  struct stat info;
+  if (!found || stat(found->c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
+  return FromUtf8(*found);
+}
+
 }  // namespace zix::check

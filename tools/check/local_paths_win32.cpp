@@ -22,4 +22,13 @@ bool ExistsInCheckedFolder(std::u16string_view path, std::u16string_view launche
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+std::optional<std::u16string> FileInCheckedFolder(std::u16string_view name,
+                                                  std::u16string_view checkedFolder) {
+  std::u16string path(checkedFolder.empty() ? u"." : checkedFolder);
+  if (path.back() != u'\\' && path.back() != u'/') path += u'\\';
+  path += name;
+  if (!FileExists(path)) return std::nullopt;
+  return path;
+}
+
 }  // namespace zix::check

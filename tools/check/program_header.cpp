@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "platform/text_codec.h"
+
 namespace zix::check {
 
 namespace {
@@ -43,17 +45,16 @@ std::string Hex(uint32_t value) {
   return "0x" + out;
 }
 
+std::u16string Text(uint64_t value) { return FromUtf8(std::to_string(value)); }
+
 // Whether the bytes [at, at + size) lie inside the file, and if so inside head.
 std::optional<HeaderFault> Reach(std::string_view head, uint64_t fileSize, uint64_t at, uint64_t size,
-                                 const char* what) {
+                                 Phrase what) {
   if (at + size > fileSize) {
-    return HeaderFault{std::string("the file ends (") + std::to_string(fileSize) + " bytes) before " +
-                       what + " (" + std::to_string(size) + " bytes at offset " +
-                       std::to_string(at) + ")"};
+    return HeaderFault{{Phrase::FileEndsBefore, {Text(fileSize), what, Text(size), Text(at)}}};
   }
   if (at + size > head.size()) {
-    return HeaderFault{std::string(what) + " lies at offset " + std::to_string(at) +
-                       ", beyond the first 64 KiB where every program keeps it"};
+    return HeaderFault{{Phrase::BeyondFirst64K, {what, Text(at)}}};
   }
   return std::nullopt;
 }
@@ -63,26 +64,26 @@ std::optional<HeaderFault> Reach(std::string_view head, uint64_t fileSize, uint6
 ProgramHeader ReadProgramHeader(std::string_view head, uint64_t fileSize) {
   if (head.size() > fileSize) head = head.substr(0, static_cast<size_t>(fileSize));
   if (head.size() < 2 || head.substr(0, 2) != "MZ") {
-    return HeaderFault{"it does not start with \"MZ\", so it is no Windows program"};
+    return HeaderFault{{Phrase::NoMz}};
   }
-  if (auto fault = Reach(head, fileSize, 0, kDosHeaderSize, "the DOS header")) return *fault;
+  if (auto fault = Reach(head, fileSize, 0, kDosHeaderSize, Phrase::PartDosHeader)) return *fault;
 
   const uint32_t peAt = Dword(head, kNewHeaderOffsetField);
   // A DOS program leaves the field zero; it never runs on 64-bit Windows and is no PE program.
   if (peAt == 0) return OtherFile{"a DOS program"};
   if (peAt < kDosHeaderSize) {
-    return HeaderFault{"its PE header offset " + Hex(peAt) + " points into the DOS header"};
+    return HeaderFault{{Phrase::PeIntoDosHeader, {FromUtf8(Hex(peAt))}}};
   }
-  if (auto fault = Reach(head, fileSize, peAt, 4, "the PE signature")) return *fault;
+  if (auto fault = Reach(head, fileSize, peAt, 4, Phrase::PartPeSignature)) return *fault;
   const std::string_view signature = head.substr(peAt, 4);
   if (signature.substr(0, 2) == "NE" || signature.substr(0, 2) == "LE" ||
       signature.substr(0, 2) == "LX") {
     return OtherFile{"a 16-bit or DOS-extended program"};
   }
   if (signature != std::string_view("PE\0\0", 4)) {
-    return HeaderFault{"no PE signature at offset " + Hex(peAt)};
+    return HeaderFault{{Phrase::NoPeSignature, {FromUtf8(Hex(peAt))}}};
   }
-  if (auto fault = Reach(head, fileSize, peAt, kFileHeaderSize, "the COFF file header")) return *fault;
+  if (auto fault = Reach(head, fileSize, peAt, kFileHeaderSize, Phrase::PartCoffHeader)) return *fault;
 
   const uint16_t machine = Word(head, peAt + 4);
   const uint16_t optionalSize = Word(head, peAt + 20);
@@ -91,23 +92,22 @@ ProgramHeader ReadProgramHeader(std::string_view head, uint64_t fileSize) {
     return OtherFile{"built for processor " + Hex(machine)};
   }
   if (optionalSize < kOptionalHeaderNeeded) {
-    return HeaderFault{"its optional header is " + std::to_string(optionalSize) +
-                       " bytes long, too short for a program"};
+    return HeaderFault{{Phrase::OptionalHeaderShort, {Text(optionalSize)}}};
   }
   const uint64_t optionalAt = uint64_t{peAt} + kFileHeaderSize;
-  if (auto fault = Reach(head, fileSize, optionalAt, kOptionalHeaderNeeded, "the optional header"))
+  if (auto fault = Reach(head, fileSize, optionalAt, kOptionalHeaderNeeded, Phrase::PartOptionalHeader))
     return *fault;
 
   const size_t at = static_cast<size_t>(optionalAt);
   const uint16_t magic = Word(head, at);
   const uint16_t expectedMagic = machine == kMachineI386 ? kMagicPe32 : kMagicPe32Plus;
   if (magic != kMagicPe32 && magic != kMagicPe32Plus) {
-    return HeaderFault{"its optional header has the unknown magic " + Hex(magic)};
+    return HeaderFault{{Phrase::UnknownMagic, {FromUtf8(Hex(magic))}}};
   }
   if (magic != expectedMagic) {
-    return HeaderFault{std::string("it claims an ") +
-                       (machine == kMachineI386 ? "i386" : "x86-64") + " processor but a " +
-                       (magic == kMagicPe32 ? "32" : "64") + "-bit optional header"};
+    return HeaderFault{{Phrase::ProcessorMismatch,
+                        {std::u16string(machine == kMachineI386 ? u"i386" : u"x86-64"),
+                         std::u16string(magic == kMagicPe32 ? u"32" : u"64")}}};
   }
   if ((characteristics & kExecutableImage) == 0 || (characteristics & kDll) != 0) {
     return OtherFile{"a library, not a program"};

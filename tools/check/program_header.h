@@ -7,6 +7,8 @@
 #include <string_view>
 #include <variant>
 
+#include "check/phrase.h"
+
 namespace zix::check {
 
 enum class ProgramMachine { I386, Amd64 };
@@ -25,7 +27,7 @@ struct OtherFile {
 
 // A header that ends too early or contradicts itself: the file is damaged or no program at all.
 struct HeaderFault {
-  std::string why;
+  Said why;
 };
 
 using ProgramHeader = std::variant<WindowsProgram, OtherFile, HeaderFault>;

@@ -4,6 +4,7 @@
 #include "check/report_output.h"
 #include "check/window_drawing.h"
 #include "platform/numbers.h"
+#include "platform/text_codec.h"
 
 namespace zix::check {
 
@@ -48,15 +49,17 @@ const asked = /^#pressed-(\d+)$/.exec(location.hash);
 if (asked) press(asked[1]);
 )";
 
-std::string SystemName(bool win64) { return win64 ? "64-bit Windows" : "32-bit Windows"; }
+std::string SystemName(bool win64, Language language) {
+  return ToUtf8(Say(language, win64 ? Phrase::PageSystem64 : Phrase::PageSystem32));
+}
 
 // The text report's words on one line: its second line only continues the first.
-std::string OutcomeMarkup(const SystemOutcome& outcome) {
-  std::u16string text = OutcomeText(outcome);
+std::string OutcomeMarkup(const SystemOutcome& outcome, Language language) {
+  std::u16string text = OutcomeText(outcome, language);
   const size_t wrap = text.find(u'\n');
   if (wrap != std::u16string::npos) {
     const size_t next = text.find_first_not_of(u' ', wrap + 1);
-    text.replace(wrap, next - wrap, u", ");
+    text.replace(wrap, next - wrap, Say(language, Phrase::OutcomeContinues));
   }
   return EscapeMarkup(text);
 }
@@ -90,28 +93,31 @@ std::string TooltipMarkup(const ButtonReport& button, const DrawnWindow& drawn) 
          Px(tipLeft) + ";top:" + Px(tipTop) + "\">" + EscapeMarkup(button.tooltip) + "</div>\n";
 }
 
-std::string PressMarkup(const ButtonReport& button) {
+std::string PressMarkup(const ButtonReport& button, Language language) {
   const std::string id = Num(button.buttonSpec.tag);
   std::string html = "<div class=\"press\" id=\"press-" + id + "\"><p>[" + id + "] " +
                      CaptionMarkup(button.buttonSpec.caption, "<u>", "</u>");
-  if (button.outsideClient) html += " (outside the client area)";
+  if (button.outsideClient) html += EscapeMarkup(Say(language, Phrase::PressOutside));
   html += "</p><dl>\n";
   for (const SystemOutcome& outcome : button.outcomes) {
-    html += "<dt>" + SystemName(outcome.win64) + "</dt><dd class=\"outcome-" +
+    html += "<dt>" + SystemName(outcome.win64, language) + "</dt><dd class=\"outcome-" +
             (outcome.win64 ? std::string("64") : std::string("32")) + "\">" +
-            OutcomeMarkup(outcome) + "</dd>\n";
+            OutcomeMarkup(outcome, language) + "</dd>\n";
   }
   return html + "</dl></div>\n";
 }
 
 std::string WarningsMarkup(const CheckReport& report) {
-  if (report.warnings.empty()) return "<h2>no warnings</h2>\n<ol id=\"warnings\"></ol>\n";
-  std::string html = "<h2>" + Num(static_cast<int64_t>(report.warnings.size())) +
-                     (report.warnings.size() == 1 ? " warning" : " warnings") +
-                     "</h2>\n<ol id=\"warnings\">\n";
+  const Language language = report.options.language;
+  if (report.warnings.empty())
+    return "<h2>" + EscapeMarkup(Say(language, Phrase::NoWarnings)) + "</h2>\n<ol id=\"warnings\"></ol>\n";
+  const std::u16string heading =
+      report.warnings.size() == 1
+          ? Say(language, Phrase::PageOneWarning)
+          : Say(language, Phrase::PageManyWarnings, {DecimalText(static_cast<int64_t>(report.warnings.size()))});
+  std::string html = "<h2>" + EscapeMarkup(heading) + "</h2>\n<ol id=\"warnings\">\n";
   for (const CheckWarning& warning : report.warnings) {
-    std::u16string where = report.filePath;
-    if (warning.line) where += u":" + DecimalText(warning.line);
+    const std::u16string where = WarningPlace(report, warning);
     html += "<li data-line=\"" + Num(warning.line) + "\" data-code=\"" + warning.code +
             "\"><span class=\"line\">" + EscapeMarkup(where) + "</span>: " +
             EscapeMarkup(warning.message) + " [" + warning.code + "]</li>\n";
@@ -124,7 +130,10 @@ std::string WarningsMarkup(const CheckReport& report) {
 std::string ReportHtml(const CheckReport& report) {
   const DrawnWindow drawn = DrawnWindowOf(report);
   const std::string title = EscapeMarkup(report.settings.title);
-  std::string html = "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n";
+  const Language language = report.options.language;
+  std::string html = std::string("<!DOCTYPE html>\n<html lang=\"") +
+                     (language == Language::Chinese ? "zh-CN" : "en") +
+                     "\">\n<head>\n<meta charset=\"utf-8\">\n";
   html += "<title>" + title + " - zixgame-check</title>\n<style>" + std::string(kStyle);
   // A tooltip shows while the pointer rests on its button, as the launcher's does.
   for (const ButtonReport& button : report.buttons) {
@@ -134,11 +143,13 @@ std::string ReportHtml(const CheckReport& report) {
   }
   html += "</style>\n</head>\n<body>\n";
   html += "<h1>" + EscapeMarkup(report.filePath) + "</h1>\n<p class=\"facts\">" +
-          EscapeMarkup(u"window " + DecimalText(report.settings.width) + u"x" +
-                       DecimalText(report.settings.height) + u", client " +
-                       DecimalText(report.client.width) + u"x" + DecimalText(report.client.height) +
-                       u"; imagined: " + ImaginedText(report.options)) +
+          EscapeMarkup(Say(language, Phrase::PageFacts,
+                           {DecimalText(report.settings.width), DecimalText(report.settings.height),
+                            DecimalText(report.client.width), DecimalText(report.client.height),
+                            ImaginedText(report.options)})) +
           "</p>\n";
+  if (report.autorun)
+    html += "<p class=\"facts\" id=\"autorun\">" + EscapeMarkup(AutorunText(*report.autorun, language)) + "</p>\n";
   html += "<div class=\"row\">\n<div id=\"window\" style=\"width:" + Px(drawn.outerWidth) + ";height:" +
           Px(drawn.outerHeight) + "\">\n<div id=\"title\" style=\"height:" + Px(drawn.clientTop) +
           ";line-height:" + Px(drawn.clientTop) + "\">" + title + "</div>\n";
@@ -149,10 +160,9 @@ std::string ReportHtml(const CheckReport& report) {
   for (const ButtonReport& button : report.buttons) html += TooltipMarkup(button, drawn);
   html += "</div>\n";
 
-  html += "<div id=\"presses\">\n<h2>按下按钮 · Press a button</h2>\n"
-          "<p class=\"facts\">按下按钮，看启动器在 32 位和 64 位 Windows 上会做什么。"
-          "Press a button to see what the launcher does on 32-bit and 64-bit Windows.</p>\n";
-  for (const ButtonReport& button : report.buttons) html += PressMarkup(button);
+  html += "<div id=\"presses\">\n<h2>" + EscapeMarkup(Say(language, Phrase::PressHeading)) +
+          "</h2>\n<p class=\"facts\">" + EscapeMarkup(Say(language, Phrase::PressIntro)) + "</p>\n";
+  for (const ButtonReport& button : report.buttons) html += PressMarkup(button, language);
   html += "</div>\n</div>\n" + WarningsMarkup(report) + "<script>" + kScript + "</script>\n";
   html += "</body>\n</html>\n";
   return html;

@@ -65,7 +65,8 @@ std::string ReportJson(const CheckReport& report) {
   JsonWriter json;
   json.BeginObject();
   json.StringField("file", report.filePath);
-  json.StringField("encoding", EncodingName(report.encoding, report.options.codePage));
+  // A name for programs, the same in every language.
+  json.StringField("encoding", EncodingName(report.encoding, report.options.codePage, Language::English));
 
   json.Key("window");
   json.BeginObject();
@@ -107,6 +108,7 @@ std::string ReportJson(const CheckReport& report) {
     else json.Null();
     json.StringField("code", std::u16string(warning.code.begin(), warning.code.end()));
     json.StringField("message", warning.message);
+    if (!warning.file.empty()) json.StringField("file", warning.file);
     json.EndObject();
   }
   json.EndArray();

@@ -6,108 +6,133 @@ namespace zix::check {
 
 namespace {
 
-std::u16string Quote(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
-
-std::u16string SystemName(bool win64) { return win64 ? u"64-bit" : u"32-bit"; }
+std::u16string Via(LaunchVia via) {
+  return via == LaunchVia::ExecuteFileInDir ? u"ExecuteFileInDir" : u"ExecuteFile";
+}
 
 }  // namespace
 
-std::u16string OutcomeText(const SystemOutcome& outcome) {
+std::u16string Quote(Language language, std::u16string_view text) {
+  return Say(language, Phrase::Quoted, {text});
+}
+
+std::u16string OutcomeText(const SystemOutcome& outcome, Language language) {
   if (const auto* start = std::get_if<LaunchStart>(&outcome.outcome)) {
-    std::u16string text =
-        start->via == LaunchVia::ExecuteFileInDir ? u"ExecuteFileInDir " : u"ExecuteFile ";
-    text += start->file + u"\n        parameters " + Quote(start->params) + u", working folder " +
-            start->dir;
-    if (outcome.workingFolderExists == false) text += u" (missing)";
-    return text;
+    std::u16string dir = start->dir;
+    if (outcome.workingFolderExists == false) dir += Say(language, Phrase::FolderMissing);
+    return Say(language, Phrase::OutcomeStart,
+               {Via(start->via), start->file, Quote(language, start->params), dir});
   }
   if (const auto* message = std::get_if<LaunchMessage>(&outcome.outcome)) {
-    std::u16string text = u"message " + Quote(message->text);
-    if (outcome.lookedFor) text += u" (looked for " + *outcome.lookedFor + u": missing)";
+    std::u16string text = Say(language, Phrase::OutcomeMessage, {Quote(language, message->text)});
+    if (outcome.lookedFor) text += Say(language, Phrase::LookedForMissing, {*outcome.lookedFor});
     return text;
   }
   const auto& error = std::get<LaunchError>(outcome.outcome);
-  return u"error box " + Quote(error.message) + u" (" +
-         std::u16string(error.className.begin(), error.className.end()) + u")";
+  return Say(language, Phrase::OutcomeErrorBox,
+             {Quote(language, error.message),
+              std::u16string(error.className.begin(), error.className.end())});
 }
 
 namespace {
 
-void AppendButton(std::u16string& out, const ButtonReport& button) {
+void AppendButton(std::u16string& out, const ButtonReport& button, Language language) {
   const ButtonRect& r = button.buttonSpec.rect;
-  out += u"\n[" + DecimalText(button.buttonSpec.tag) + u"] " + Quote(button.buttonSpec.caption) + u" at " +
-         DecimalText(r.left) + u"," + DecimalText(r.top) + u" size " + DecimalText(r.width) + u"x" +
-         DecimalText(r.height);
-  out += button.accessKey ? u", access key " + std::u16string(1, *button.accessKey)
-                          : std::u16string(u", no access key");
-  if (button.outsideClient) out += u", outside the client area";
+  out += u"\n" + Say(language, Phrase::ButtonLine,
+                     {DecimalText(button.buttonSpec.tag), Quote(language, button.buttonSpec.caption),
+                      DecimalText(r.left), DecimalText(r.top), DecimalText(r.width),
+                      DecimalText(r.height)});
+  out += button.accessKey
+             ? Say(language, Phrase::AccessKey, {std::u16string(1, *button.accessKey)})
+             : Say(language, Phrase::NoAccessKey);
+  if (button.outsideClient) out += Say(language, Phrase::OutsideClient);
   out += u"\n    ";
-  out += button.tooltip.empty() ? std::u16string(u"no tooltip") : u"tooltip " + Quote(button.tooltip);
-  if (button.tooltip != button.buttonSpec.hint) out += u" (Hint " + Quote(button.buttonSpec.hint) + u")";
+  out += button.tooltip.empty() ? Say(language, Phrase::NoTooltip)
+                                : Say(language, Phrase::Tooltip, {Quote(language, button.tooltip)});
+  if (button.tooltip != button.buttonSpec.hint)
+    out += Say(language, Phrase::HintShown, {Quote(language, button.buttonSpec.hint)});
   out += u"\n";
 
   const bool alike = button.outcomes.size() == 2 &&
-                     OutcomeText(button.outcomes[0]) == OutcomeText(button.outcomes[1]);
+                     OutcomeText(button.outcomes[0], language) == OutcomeText(button.outcomes[1], language);
   if (alike) {
-    out += u"    32-bit and 64-bit: " + OutcomeText(button.outcomes[0]) + u"\n";
+    out += u"    " + Say(language, Phrase::SystemOutcome,
+                         {Say(language, Phrase::BothSystems), OutcomeText(button.outcomes[0], language)}) +
+           u"\n";
     return;
   }
-  for (const SystemOutcome& outcome : button.outcomes)
-    out += u"    " + SystemName(outcome.win64) + u": " + OutcomeText(outcome) + u"\n";
+  for (const SystemOutcome& outcome : button.outcomes) {
+    const Phrase system = outcome.win64 ? Phrase::System64 : Phrase::System32;
+    out += u"    " +
+           Say(language, Phrase::SystemOutcome, {Say(language, system), OutcomeText(outcome, language)}) +
+           u"\n";
+  }
 }
 
 }  // namespace
 
+std::u16string WarningPlace(const CheckReport& report, const CheckWarning& warning) {
+  std::u16string where = warning.file.empty() ? report.filePath : warning.file;
+  if (warning.line) where += u":" + DecimalText(warning.line);
+  return where;
+}
+
 std::u16string ReportText(const CheckReport& report) {
   const CheckOptions& o = report.options;
+  const Language language = o.language;
   const StartupSettings& s = report.settings;
   const TGridLayout& g = report.grid;
-  std::u16string out = u"zixgame-check: " + report.filePath + u" (" +
-                       EncodingName(report.encoding, o.codePage) + u")\n";
-  out += u"window: " + DecimalText(s.width) + u"x" + DecimalText(s.height) + u", client " +
-         DecimalText(report.client.width) + u"x" + DecimalText(report.client.height) +
-         (report.clientAssumed ? u" (outer size less 16x38)" : u"") + u", title " +
-         Quote(s.title) + u"\n";
-  out += u"grid: origin " + DecimalText(g.OriginX) + u"," + DecimalText(g.OriginY) + u", buttons " +
-         DecimalText(g.ButtonWidth) + u"x" + DecimalText(g.ButtonHeight) + u", gaps " + DecimalText(g.SpaceX) +
-         u"," + DecimalText(g.SpaceY) + u", " + DecimalText(g.ColCount) + u" column(s), Count " +
-         DecimalText(s.count) + u"\n";
-  out += u"imagined: " + ImaginedText(o) + u"\n";
-  for (const ButtonReport& button : report.buttons) AppendButton(out, button);
+  std::u16string out = Say(language, Phrase::ReportHeading,
+                           {report.filePath, EncodingName(report.encoding, o.codePage, language)}) +
+                       u"\n";
+  out += Say(language, Phrase::WindowLine,
+             {DecimalText(s.width), DecimalText(s.height), DecimalText(report.client.width),
+              DecimalText(report.client.height),
+              report.clientAssumed ? Say(language, Phrase::ClientAssumed) : u"",
+              Quote(language, s.title)}) +
+         u"\n";
+  out += Say(language, Phrase::GridLine,
+             {DecimalText(g.OriginX), DecimalText(g.OriginY), DecimalText(g.ButtonWidth),
+              DecimalText(g.ButtonHeight), DecimalText(g.SpaceX), DecimalText(g.SpaceY),
+              DecimalText(g.ColCount), DecimalText(s.count)}) +
+         u"\n";
+  out += Say(language, Phrase::ImaginedLine, {ImaginedText(o)}) + u"\n";
+  if (report.autorun) out += AutorunText(*report.autorun, language) + u"\n";
+  for (const ButtonReport& button : report.buttons) AppendButton(out, button, language);
   if (static_cast<int64_t>(report.buttons.size()) < s.count)
-    out += u"\n(only the first " + DecimalText(static_cast<int64_t>(report.buttons.size())) +
-           u" buttons are listed)\n";
+    out += u"\n" + Say(language, Phrase::OnlyFirstListed,
+                       {DecimalText(static_cast<int64_t>(report.buttons.size()))}) +
+           u"\n";
 
   out += u"\n";
-  if (report.warnings.empty()) {
-    out += u"no warnings\n";
-    return out;
-  }
-  out += DecimalText(static_cast<int64_t>(report.warnings.size())) +
-         (report.warnings.size() == 1 ? u" warning:\n" : u" warnings:\n");
+  if (report.warnings.empty()) return out + Say(language, Phrase::NoWarnings) + u"\n";
+  out += report.warnings.size() == 1
+             ? Say(language, Phrase::OneWarning)
+             : Say(language, Phrase::ManyWarnings, {DecimalText(static_cast<int64_t>(report.warnings.size()))});
+  out += u"\n";
   for (const CheckWarning& warning : report.warnings) {
-    out += report.filePath;
-    if (warning.line) out += u":" + DecimalText(warning.line);
-    out += u": warning: " + warning.message + u" [" +
-           std::u16string(warning.code.begin(), warning.code.end()) + u"]\n";
+    out += Say(language, Phrase::WarningLine,
+               {WarningPlace(report, warning), warning.message,
+                std::u16string(warning.code.begin(), warning.code.end())}) +
+           u"\n";
   }
   return out;
 }
 
 std::u16string ImaginedText(const CheckOptions& o) {
-  return u"Windows " + DecimalText(o.windows.major) + u"." + DecimalText(o.windows.minor) + u" " +
-         ReleaseLabel(o.windows) + u", decimal separator " +
-         Quote(std::u16string(1, o.decimalSeparator)) + u", launcher folder " + o.launcherDir;
+  return Say(o.language, Phrase::Imagined,
+             {DecimalText(o.windows.major), DecimalText(o.windows.minor), ReleaseLabel(o.windows),
+              Quote(o.language, std::u16string(1, o.decimalSeparator)), o.launcherDir});
 }
 
-std::u16string EncodingName(IniEncoding encoding, unsigned codePage) {
+std::u16string EncodingName(IniEncoding encoding, unsigned codePage, Language language) {
   switch (encoding) {
-    case IniEncoding::Utf8: return u"UTF-8 with mark";
-    case IniEncoding::Utf16LE: return u"UTF-16 little-endian with mark";
-    case IniEncoding::Utf16BE: return u"UTF-16 big-endian with mark";
+    case IniEncoding::Utf8: return Say(language, Phrase::EncodingUtf8);
+    case IniEncoding::Utf16LE: return Say(language, Phrase::EncodingUtf16LE);
+    case IniEncoding::Utf16BE: return Say(language, Phrase::EncodingUtf16BE);
     case IniEncoding::Ansi: break;
   }
-  return u"no mark: ANSI code page " + DecimalText(codePage);
+  return Say(language, Phrase::EncodingAnsi, {DecimalText(codePage)});
 }
 
 }  // namespace zix::check

@@ -12,13 +12,13 @@ void SortWarnings(Warnings& warnings) {
 void AddReportWarnings(const LoadedSettings& loaded, CheckReport& report) {
   const IniDocument& document = loaded.ini->Document();
   Warnings warnings;
-  AddEncodingWarnings(loaded, report.options.codePage, warnings);
+  AddEncodingWarnings(loaded, report.options.codePage, report.options.language, warnings);
   // Such a file reads as empty: what else could be said about it is noise.
   if (loaded.decodeFailed) {
     report.warnings = std::move(warnings);
     return;
   }
-  AddStructureWarnings(document, warnings);
+  AddStructureWarnings(document, report.options.language, warnings);
   AddSetWarnings(document, report, warnings);
   AddEntryWarnings(*loaded.ini, report, warnings);
   AddLayoutWarnings(document, report, warnings);

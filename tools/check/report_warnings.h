@@ -10,10 +10,11 @@ namespace zix::check {
 void AddReportWarnings(const LoadedSettings& loaded, CheckReport& report);
 
 // How the bytes became text: marks, invalid bytes, code pages, zero characters.
-void AddEncodingWarnings(const LoadedSettings& loaded, unsigned codePage, Warnings& warnings);
+void AddEncodingWarnings(const LoadedSettings& loaded, unsigned codePage, Language language,
+                         Warnings& warnings);
 
 // How the text became sections: headers, remarks, repeats, stray and unknown lines.
-void AddStructureWarnings(const IniDocument& document, Warnings& warnings);
+void AddStructureWarnings(const IniDocument& document, Language language, Warnings& warnings);
 
 // The values of the section "set".
 void AddSetWarnings(const IniDocument& document, const CheckReport& report, Warnings& warnings);
@@ -23,6 +24,10 @@ void AddEntryWarnings(const TMemIniFile& ini, const CheckReport& report, Warning
 
 // Where the buttons land in the window.
 void AddLayoutWarnings(const IniDocument& document, const CheckReport& report, Warnings& warnings);
+
+// The line of the first byte sequence that is not UTF-8. An invalid sequence cannot hide a
+// line end, since CR and LF never occur inside a UTF-8 sequence.
+uint32_t FirstInvalidUtf8Line(std::string_view bytes);
 
 // The line a byte offset or text offset falls on: line ends are CR LF, a lone CR or a lone LF.
 template <typename Text>

@@ -23,9 +23,7 @@ std::string AsMarkedUtf16LE(std::u16string_view text) {
   return bytes;
 }
 
-std::string Quoted(const std::filesystem::path& path) {
-  return "\"" + ToUtf8(FromNativePath(path)) + "\"";
-}
+std::u16string Shown(const std::filesystem::path& path) { return FromNativePath(path); }
 
 }  // namespace
 
@@ -61,14 +59,14 @@ LoadedSettings LoadSettings(std::u16string_view target, unsigned codePage,
   }
   if (folder.empty()) folder = ".";
   const fs::file_status status = fs::status(file, error);
-  if (!fs::exists(status)) throw SettingsReadError{"no settings file " + Quoted(file)};
-  if (fs::is_directory(status)) throw SettingsReadError{Quoted(file) + " is a folder"};
+  if (!fs::exists(status)) throw SettingsReadError{{Phrase::NoSettingsFile, {Shown(file)}}};
+  if (fs::is_directory(status)) throw SettingsReadError{{Phrase::IsAFolder, {Shown(file)}}};
 
   std::string bytes;
   try {
     bytes = SystemFileReader().ReadAll(FromNativePath(file));
   } catch (const Exception& e) {
-    throw SettingsReadError{ToUtf8(e.Message())};
+    throw SettingsReadError{{Phrase::CannotReadSettings, {e.Message()}}};
   }
   return SettingsFromBytes(FromNativePath(file), FromNativePath(folder), std::move(bytes), codePage,
                            format);

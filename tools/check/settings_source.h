@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "check/phrase.h"
 #include "platform/format_settings.h"
 #include "settings/ini_file.h"
 
@@ -22,7 +23,7 @@ struct LoadedSettings {
 
 // Why the settings could not be loaded, in words for the user.
 struct SettingsReadError {
-  std::string message;
+  Said message;
 };
 
 // Settings from bytes already read; files without a mark are decoded in codePage.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "check/document_lookup.h"
+#include "check/phrase.h"
 #include "check/report_warnings.h"
 #include "platform/numbers.h"
 #include "settings/launcher_keys.h"
@@ -73,48 +74,40 @@ std::optional<std::u16string_view> Closest(std::span<const std::u16string_view> 
   return best;
 }
 
-std::u16string Quote(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
-
-void CheckUnknownKey(const IniLine& line, bool isSet, Warnings& warnings) {
+void CheckUnknownKey(const IniLine& line, bool isSet, Language language, Warnings& warnings) {
   const std::span<const std::u16string_view> own = isSet ? std::span(keys::kSetKeys)
                                                          : std::span(keys::kEntryKeys);
   const std::span<const std::u16string_view> other = isSet ? std::span(keys::kEntryKeys)
                                                            : std::span(keys::kSetKeys);
   if (IsKnown(own, line.name)) return;
-  std::u16string message = u"the launcher reads no key " + Quote(line.name) +
-                           (isSet ? u" in [set]" : u" in an entry section") + u", so it is ignored";
+  std::u16string message =
+      Say(language, isSet ? Phrase::UnknownSetKey : Phrase::UnknownEntryKey, {line.name});
   if (line.name.starts_with(u"#") || line.name.starts_with(u"//")) {
-    message += u"; only \";\" at the start of a line makes a comment";
+    message += Say(language, Phrase::HashNoComment);
   } else if (IsKnown(other, line.name)) {
-    message += isSet ? u"; it belongs in an entry section such as [1]" : u"; it belongs in [set]";
+    message += Say(language, isSet ? Phrase::BelongsInEntry : Phrase::BelongsInSet);
   } else if (const auto closest = Closest(own, line.name)) {
-    message += u"; did you mean " + Quote(*closest) + u"?";
+    message += Say(language, Phrase::DidYouMean, {*closest});
   }
   warnings.push_back({line.lineNumber, "unknown-key", std::move(message)});
 }
 
 // sectionKind: true for [set], false for an entry, none for a section the launcher never reads.
 void CheckLines(const IniSection& section, bool read, std::optional<bool> sectionKind,
-                Warnings& warnings) {
+                Language language, Warnings& warnings) {
   for (size_t i = 0; i < section.lines.size(); ++i) {
     const IniLine& line = section.lines[i];
     const std::u16string_view text = line.name;
     if (LooksLikeHeader(text)) {
       warnings.push_back(
-          {line.lineNumber, "header-remark",
-           u"a header followed by more text is no header: this line starts no section, and the "
-           u"lines below it still belong to [" + std::u16string(section.name) +
-               u"]; put the remark on a line of its own that starts with \";\""});
+          {line.lineNumber, "header-remark", Say(language, Phrase::HeaderRemark, {section.name})});
       continue;
     }
     if (!line.isKey) {
       if (!text.empty() && text[0] == kByteOrderMark) {
-        warnings.push_back({line.lineNumber, "second-mark",
-                            u"this line starts with an invisible U+FEFF (a second byte-order "
-                            u"mark), so it is no header or key; delete that character"});
+        warnings.push_back({line.lineNumber, "second-mark", Say(language, Phrase::SecondMarkLine)});
       } else {
-        warnings.push_back({line.lineNumber, "bare-line",
-                            u"this line has no \"=\" and is ignored; write name=value"});
+        warnings.push_back({line.lineNumber, "bare-line", Say(language, Phrase::BareLine)});
       }
       continue;
     }
@@ -123,16 +116,15 @@ void CheckLines(const IniSection& section, bool read, std::optional<bool> sectio
                                       [&](const IniLine& e) { return e.isKey && NamesMatch(line.name, e.name); });
     if (earlier != section.lines.begin() + i) {
       warnings.push_back({line.lineNumber, "duplicate-key",
-                          Quote(line.name) + u" is already set on line " +
-                              DecimalText(earlier->lineNumber) +
-                              u"; only the first counts, so this line is never read"});
+                          Say(language, Phrase::DuplicateKey,
+                              {line.name, DecimalText(earlier->lineNumber)})});
       continue;
     }
-    CheckUnknownKey(line, *sectionKind, warnings);
+    CheckUnknownKey(line, *sectionKind, language, warnings);
   }
 }
 
-void CheckLinesBeforeFirstHeader(const IniDocument& document, Warnings& warnings) {
+void CheckLinesBeforeFirstHeader(const IniDocument& document, Language language, Warnings& warnings) {
   if (!document.text) return;
   // The reader keeps nothing before the first header; a header of our own in front makes the
   // same parser keep those lines, one line further down.
@@ -143,23 +135,19 @@ void CheckLinesBeforeFirstHeader(const IniDocument& document, Warnings& warnings
     const uint32_t lineNumber = line.lineNumber - 1;
     if (line.isKey) {
       warnings.push_back({lineNumber, "key-before-header",
-                          Quote(line.name) + u" stands before the first section header and is "
-                                             u"never read; move it under [set] or its entry"});
+                          Say(language, Phrase::KeyBeforeHeader, {line.name})});
     } else if (!line.name.empty() && line.name[0] == kByteOrderMark) {
-      warnings.push_back({lineNumber, "second-mark",
-                          u"this line starts with an invisible U+FEFF (a second byte-order mark), "
-                          u"so its header is not recognised; delete that character"});
+      warnings.push_back({lineNumber, "second-mark", Say(language, Phrase::SecondMarkHeader)});
     } else {
-      warnings.push_back({lineNumber, "bare-line",
-                          u"text before the first section header is ignored"});
+      warnings.push_back({lineNumber, "bare-line", Say(language, Phrase::TextBeforeHeader)});
     }
   }
 }
 
 }  // namespace
 
-void AddStructureWarnings(const IniDocument& document, Warnings& warnings) {
-  CheckLinesBeforeFirstHeader(document, warnings);
+void AddStructureWarnings(const IniDocument& document, Language language, Warnings& warnings) {
+  CheckLinesBeforeFirstHeader(document, language, warnings);
   for (size_t k = 0; k < document.sections.size(); ++k) {
     const IniSection& section = document.sections[k];
     const auto first = std::find_if(document.sections.begin(), document.sections.begin() + k,
@@ -172,22 +160,18 @@ void AddStructureWarnings(const IniDocument& document, Warnings& warnings) {
 
     if (!read) {
       warnings.push_back({section.lineNumber, "duplicate-section",
-                          u"[" + std::u16string(section.name) + u"] repeats the section on line " +
-                              DecimalText(first->lineNumber) +
-                              u"; the launcher reads only the first, so nothing here is ever "
-                              u"read; merge the two"});
+                          Say(language, Phrase::DuplicateSection,
+                              {section.name, DecimalText(first->lineNumber)})});
     } else if (const auto padded = PaddedEntryNumber(section.name)) {
       warnings.push_back({section.lineNumber, "section-name-padded",
-                          u"[" + std::u16string(section.name) + u"] is not the section of entry " +
-                              DecimalText(*padded) + u"; the launcher reads [" + DecimalText(*padded) +
-                              u"], written without leading zeros or blanks"});
+                          Say(language, Phrase::SectionPadded, {section.name, DecimalText(*padded)})});
     } else if (!kind) {
-      std::u16string message = u"the launcher reads no section [" + std::u16string(section.name) +
-                               u"], only [set] and the entries [1], [2], ...; it is ignored";
-      if (EditDistance(section.name, keys::kSetSection) <= 2) message += u"; did you mean [set]?";
+      std::u16string message = Say(language, Phrase::UnknownSection, {section.name});
+      if (EditDistance(section.name, keys::kSetSection) <= 2)
+        message += Say(language, Phrase::DidYouMeanSet);
       warnings.push_back({section.lineNumber, "unknown-section", std::move(message)});
     }
-    CheckLines(section, read, kind, warnings);
+    CheckLines(section, read, kind, language, warnings);
   }
 }
 
