@@ -6,7 +6,7 @@
 set -uo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
-BUILD=${1:-$ROOT/build/native}
+BUILD=$(cd "${1:-$ROOT/build/native}" && pwd)   # some checks run in other folders
 read -r -a CHECK <<< "${ZIX_CHECK_CMD:-$BUILD/zixgame-check}"
 command -v python3 > /dev/null || { echo "python3 is needed to read the JSON"; exit 1; }
 source "$HERE/script_test.sh" "zixgame-check"
